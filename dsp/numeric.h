@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+
+#include "dsp/errors.h"
+
+namespace dsp {
+
+/// Converts to a 16-bit integer, taking the nearest integer with halves to the
+/// even neighbour. Raises OverflowError outside -32768 .. 32767 or for NaN.
+inline std::int16_t RoundToInt16(double value) {
+  // nearbyint honours the default rounding mode, round-to-nearest-even.
+  const double rounded = std::nearbyint(value);
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) throw OverflowError();
+  return static_cast<std::int16_t>(rounded);
+}
+
+/// Stores a double-precision result as single precision (nearest float).
+/// Raises OverflowError beyond the float range and FloatingPointError for NaN.
+inline float ToSingle(double value) {
+  // FLT_MAX plus half its unit in the last place: from here on the nearest
+  // float is infinite.
+  constexpr double kFloatLimit = 0x1.ffffffp127;
+  if (std::isnan(value)) throw FloatingPointError("invalid operation");
+  if (std::fabs(value) >= kFloatLimit) throw OverflowError();
+  return static_cast<float>(value);
+}
+
+}  // namespace dsp

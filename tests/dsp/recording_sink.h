@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dsp/message_sink.h"
+
+namespace testing_support {
+
+/// A message sink that keeps every message it is given, in order.
+struct RecordingSink : dsp::MessageSink {
+  void MsgBox(std::string_view text) override { messages.emplace_back(text); }
+  std::vector<std::string> messages;
+};
+
+}  // namespace testing_support
