@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+
+namespace app {
+
+/// Twips per pixel at 96 dots per inch.
+inline constexpr int kTwipsPerPixel = 15;
+
+/// The window's client area, in twips and in pixels.
+inline constexpr int kClientWidthTwips = 14295;
+inline constexpr int kClientHeightTwips = 10515;
+inline constexpr int kClientWidthPixels = kClientWidthTwips / kTwipsPerPixel;    // 953
+inline constexpr int kClientHeightPixels = kClientHeightTwips / kTwipsPerPixel;  // 701
+
+inline constexpr std::string_view kWindowCaption = "Brask's Sorvane Filter Demo";
+
+/// Mouse-button codes passed to the mouse-down handler.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+/// Font sizes of the captions, in points.
+inline constexpr double kCaptionPoints = 13.5;
+inline constexpr double kLargeCaptionPoints = 18.0;
+
+/// The logo picture in the program's resources.
+inline constexpr std::string_view kLogoResource = ":/sorvane/logo.gif";
+
+}  // namespace app

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "app/control_array.h"
+#include "app/controls.h"
+#include "app/picture_box.h"
+#include "app/platform.h"
+#include "dsp/fixed_array.h"
+#include "dsp/impulse.h"
+
+namespace app {
+
+/// The program's one window: every control as plain values, the window-level
+/// variables, and the event handlers and procedures. It knows no toolkit; a
+/// view renders it and forwards events to the handlers.
+class Form1 : public dsp::ImpulseArrays {
+ public:
+  /// Creates the window with every control at its stored settings. The
+  /// creator then runs Form_Load once, before the window is shown.
+  explicit Form1(Platform& platform);
+
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // ---- Event handlers -------------------------------------------------
+
+  /// Load event: places the nine points at random heights, recalculates,
+  /// hides the rotated copy and stops both animations.
+  void Form_Load();
+  /// A dragged control point released over the window's own surface at
+  /// (X, Y) window twips: moves it to the release height in its own column.
+  void Form_DragDrop(CommandButton& Source, float X, float Y);
+  /// Mouse press on control point Index; Button 1 (left) begins a drag.
+  void cmdSource_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t Shift,
+                           float X, float Y);
+  /// "Random": runs the load handler again.
+  void cmdRandom_Click();
+  /// "RC Filter": the raised-cosine preset at the scroll bar's alpha.
+  void cmdRC_Click();
+  /// Change of the alpha scroll bar's Value: the raised-cosine preset.
+  void hscAlpha_Change();
+  /// "Sorvane": completes the shape into one odd-symmetric about point 4.
+  void cmdSorvane_Click();
+  /// Click of "Memory" (Value already changed): recolours its caption.
+  void chkMemory_Click();
+  /// "Shift": shows two sliding copies of the curve, or hides them.
+  void cmdShift_Click();
+  /// "Rotate": shows a turning copy of the curve's right half, or hides it.
+  void cmdRotate_Click();
+  /// Every 100 ms: one step of each running animation, shift first.
+  void Timer1_Timer();
+
+  // ---- Procedures of the window ---------------------------------------
+
+  /// Mirrors the markers, lays the curve, computes and plots the response.
+  void Recalculate();
+  /// Lays the 18 segments of lneFreq through the markers and points.
+  void DrawSpectrum();
+  /// Computes dImpulseResponse from the points' tops.
+  void CalcImpulse();
+  /// Plots dImpulseResponse in blue into picSpectrum.
+  void ShowImpulse();
+  /// Clears picPic, draws the zero line, the time grid, the memory trace if
+  /// one is held and dImpulse (elements 0..1023) in colour lColour.
+  void PlotImpulse(const dsp::FixedArray<1024>& dImpulse, PictureBox& picPic, Colour lColour);
+  /// Puts the points on the raised-cosine spectrum of alpha = Value / 100.
+  void ApplyRCShape();
+
+  // ---- The window -------------------------------------------------------
+
+  std::string Caption;
+  float ScaleWidth;   // client area, twips
+  float ScaleHeight;
+  Colour BackColor = kDialogFace;
+
+  // Spectrum panel.
+  Line Line1, Line2, Line3, Line4, Line5, Line6;
+  Label Label1, Label2;
+  ControlArray<Label> lblAt = ControlArray<Label>::Of({0, 8, 9, 10, 11, 12});
+  ControlArray<CommandButton> cmdSource{0, 8};
+  ControlArray<Shape> cmdShape{0, 8};
+  ControlArray<Line> lneFreq{0, 17};
+  ControlArray<Line> lneShift{0, 40};
+  ControlArray<Line> lneRotate{0, 17};
+
+  // Command column.
+  CommandButton cmdRC, cmdRandom, cmdSorvane, cmdRotate, cmdShift;
+  HScrollBar hscAlpha;
+  Label lblAlpha;
+
+  // Impulse panel and the rest.
+  CheckBox chkMemory;
+  PictureBox picSpectrum;
+  Image imgVesk;
+  Timer Timer1;
+
+  // ---- Window-level variables -------------------------------------------
+  // dSpectrum, dFFTData, dRawImpulse and dImpulseResponse come from
+  // dsp::ImpulseArrays.
+
+  dsp::FixedArray<1024> dMemory;
+  bool bMemoryHeld = false;  // kept by PlotImpulse between calls
+  double ShiftRemaining = 0;   // twips still to slide; 0 when idle
+  double RotateRemaining = 0;  // radians still to turn; 0 when idle
+
+  Platform& platform() { return platform_; }
+
+ private:
+  /// The two blocks of Timer1_Timer.
+  void ShiftStep();
+  void RotateStep();
+
+  Platform& platform_;
+};
+
+}  // namespace app

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace plot {
+
+/// Lefts of the columns of marker 8 (frequency -1) and point 8 (frequency +1),
+/// and the top at zero gain: the anchors of the curve's two closing segments.
+inline constexpr double kMarker8Column = 1980.0;
+inline constexpr double kPoint8Column = 10380.0;
+inline constexpr double kZeroGainTop = 3960.0;
+
+/// Number of curve segments: 9 on each side of zero frequency.
+inline constexpr int kSegmentCount = 18;
+
+/// Every trace stroke is drawn a second time this many scale units lower.
+inline constexpr double kTraceDoubling = 15.0;
+
+/// Samples plotted, and the number of time-grid divisions across the box.
+inline constexpr int kPlotSamples = 1024;
+inline constexpr int kGridDivisions = 8;
+
+}  // namespace plot

@@ -1,0 +1,69 @@
+// The impulse-response plot in picSpectrum, with its memory trace.
+#include "app/form1.h"
+#include "dsp/numeric.h"
+#include "plot/constants.h"
+
+namespace app {
+namespace {
+
+struct Point {
+  double x;
+  double y;
+};
+
+// A trace segment is two strokes, the second one 15 units lower, which
+// thickens the trace.
+void DrawSegment(PictureBox& box, Point p, Point q) {
+  box.Line(dsp::ToSingle(p.x), dsp::ToSingle(p.y), dsp::ToSingle(q.x), dsp::ToSingle(q.y));
+  box.Line(dsp::ToSingle(p.x), dsp::ToSingle(p.y + plot::kTraceDoubling), dsp::ToSingle(q.x),
+           dsp::ToSingle(q.y + plot::kTraceDoubling));
+}
+
+void DrawTrace(PictureBox& box, const dsp::FixedArray<1024>& samples, Point start, double yZero,
+               double yScale) {
+  Point previous = start;
+  for (int k = 0; k < plot::kPlotSamples; ++k) {
+    const Point point{static_cast<double>(box.ScaleWidth()) * k / plot::kPlotSamples,
+                      yZero - yScale * samples(k)};
+    DrawSegment(box, previous, point);
+    previous = point;
+  }
+}
+
+}  // namespace
+
+void Form1::ShowImpulse() { PlotImpulse(dImpulseResponse, picSpectrum, kBlue); }
+
+void Form1::PlotImpulse(const dsp::FixedArray<1024>& dImpulse, PictureBox& picPic,
+                        Colour lColour) {
+  picPic.Cls();
+  const double yScale = picPic.ScaleHeight() / 2.0;
+  const double yZero = picPic.ScaleHeight() / 2.0;
+
+  picPic.ForeColor = kRed;
+  picPic.Line(0, dsp::ToSingle(yZero), picPic.ScaleWidth(), dsp::ToSingle(yZero));
+  for (int i = 1; i < plot::kGridDivisions; ++i) {
+    const float x = dsp::ToSingle(static_cast<double>(i) * picPic.ScaleWidth() / plot::kGridDivisions);
+    picPic.Line(x, 0, x, picPic.ScaleHeight());
+  }
+
+  if (chkMemory.Value == 0) bMemoryHeld = false;
+  if (!bMemoryHeld && chkMemory.Value == 1) {
+    bMemoryHeld = true;
+    for (int k = 0; k < plot::kPlotSamples; ++k) dMemory(k) = dImpulse(k);
+  }
+  if (bMemoryHeld) {
+    picPic.ForeColor = kGreen;
+    DrawTrace(picPic, dMemory, {0.0, yZero}, yZero, yScale);
+  }
+
+  picPic.ForeColor = lColour;
+  DrawTrace(picPic, dImpulse, {0.0, static_cast<double>(picPic.ScaleHeight())}, yZero, yScale);
+}
+
+void Form1::chkMemory_Click() {
+  if (chkMemory.Value == 1) chkMemory.ForeColor = kGreen;
+  if (chkMemory.Value == 0) chkMemory.ForeColor = kBlack;
+}
+
+}  // namespace app

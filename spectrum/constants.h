@@ -1,0 +1,35 @@
+#pragma once
+
+namespace spectrum {
+
+/// Number of control points, cmdSource(0 .. 8).
+inline constexpr int kPointCount = 9;
+
+/// Left of point 0's column (zero frequency) and twips per symbol rate: point
+/// i stands in the column i / 8 * 4200 + 6180.
+inline constexpr double kColumnOrigin = 6180.0;
+inline constexpr double kTwipsPerSymbolRate = 4200.0;
+inline constexpr double kPointsPerSymbolRate = 8.0;
+
+/// Tops of full gain, half gain and zero gain.
+inline constexpr float kFullGainTop = 1260.0f;
+inline constexpr float kHalfGainTop = 5220.0f / 2.0f;  // 2610
+inline constexpr float kZeroGainTop = 3960.0f;
+inline constexpr double kTwipsPerGain = 2700.0;
+
+/// Start-up heights: Top = u * 3900 + 1260 for u in [0, 1).
+inline constexpr float kRandomSpan = 3900.0f;
+
+/// A drop is clamped to these tops: first to the lowest, then to the highest.
+inline constexpr int kDropLowestTop = 6360;
+inline constexpr int kDropHighestTop = 480;
+
+/// Raised-cosine preset: the scroll bar's Value per unit of alpha, and the
+/// program's value of pi in the roll-off formula.
+inline constexpr double kValuePerAlpha = 100.0;
+inline constexpr double kPi = 3.1415926;
+
+/// Index of the half-rate point.
+inline constexpr int kHalfRatePoint = 4;
+
+}  // namespace spectrum

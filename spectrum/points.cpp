@@ -1,0 +1,44 @@
+// Start-up placement, "Random" and the drag and drop of the control points.
+#include "app/constants.h"
+#include "app/form1.h"
+#include "dsp/numeric.h"
+#include "spectrum/constants.h"
+
+namespace app {
+namespace {
+
+float ColumnOf(int index) {
+  return dsp::RoundToInt16(index / spectrum::kPointsPerSymbolRate * spectrum::kTwipsPerSymbolRate +
+                           spectrum::kColumnOrigin);
+}
+
+}  // namespace
+
+void Form1::Form_Load() {
+  for (int i = 0; i < spectrum::kPointCount; ++i) {
+    cmdSource(i).Left = ColumnOf(i);
+    cmdSource(i).Top = platform_.Rnd() * spectrum::kRandomSpan + spectrum::kFullGainTop;
+  }
+  Recalculate();
+  for (Line& line : lneRotate) line.Visible = false;
+  RotateRemaining = 0;
+  ShiftRemaining = 0;
+}
+
+void Form1::cmdRandom_Click() { Form_Load(); }
+
+void Form1::cmdSource_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t /*Shift*/,
+                                float /*X*/, float /*Y*/) {
+  if (Button == kLeftButton) platform_.Drag(cmdSource(Index));
+}
+
+void Form1::Form_DragDrop(CommandButton& Source, float /*X*/, float Y) {
+  std::int16_t newTop = dsp::RoundToInt16(static_cast<double>(Y) - Source.Height / 2.0);
+  if (newTop > spectrum::kDropLowestTop) newTop = spectrum::kDropLowestTop;
+  if (newTop < spectrum::kDropHighestTop) newTop = spectrum::kDropHighestTop;
+  const float newLeft = ColumnOf(Source.Index);
+  Source.Move(newLeft, newTop);
+  Recalculate();
+}
+
+}  // namespace app
