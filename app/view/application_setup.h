@@ -1,0 +1,10 @@
+#pragma once
+
+namespace view {
+
+/// Sets up the running QApplication the way the window expects it: the
+/// application's name (the title of its message boxes), one widget style on
+/// every desktop, and a close installed sans font for the captions' face.
+void ConfigureApplication();
+
+}  // namespace view

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QPointF>
+#include <QPushButton>
+
+namespace view {
+
+/// A control-point button. It has no click action: a press, the moves while
+/// the button holds the mouse, and the release are passed on, with the
+/// pointer in the window's coordinates, for the window to drag the point.
+class PointButton : public QPushButton {
+  Q_OBJECT
+
+ public:
+  PointButton(int index, QWidget* window);
+
+  int Index() const { return index_; }
+
+ signals:
+  void Pressed(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPointF local,
+               QPointF inWindow);
+  void Moved(QPointF inWindow);
+  void Released(Qt::MouseButton button, QPointF inWindow);
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  QPointF InWindow(const QMouseEvent* event) const;
+
+  int index_;
+};
+
+}  // namespace view

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+
+#include "app/colours.h"
+#include "app/controls.h"
+
+namespace view {
+
+/// The Qt colour of a model colour; system colours come from `palette`.
+QColor ToQColor(app::Colour colour, const QPalette& palette);
+
+/// A caption font for a widget, sized in pixels at 96 dots per inch.
+QFont WidgetFont(const app::Font& font);
+
+/// The same font for drawing on a painter whose unit is the twip.
+QFont TwipsFont(const app::Font& font);
+
+/// A control's bounding box in whole pixels, each edge rounded to the
+/// nearest pixel.
+QRect ToPixels(const app::Rect& rect);
+
+/// The Qt mouse-button code and shift-key state in the model's terms
+/// (buttons 1 left, 2 right, 4 middle; shift 1, ctrl 2, alt 4).
+int ButtonCode(Qt::MouseButton button);
+int ShiftState(Qt::KeyboardModifiers modifiers);
+
+}  // namespace view
