@@ -1,0 +1,77 @@
+#include "tests/gui/window_fixture.h"
+
+#include <QTest>
+#include <QWindow>
+#include <cmath>
+
+namespace gui_testing {
+
+void WindowTest::SetUp() {
+  platform.SetMessageHandler([this](std::string_view text) { messages.emplace_back(text); });
+  form = std::make_unique<app::Form1>(platform);
+  window = std::make_unique<view::SorvaneWindow>(*form, platform);
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  // The run at twice the density must really be at twice the density.
+  if (const QByteArray scale = qgetenv("QT_SCALE_FACTOR"); !scale.isEmpty()) {
+    ASSERT_EQ(window->devicePixelRatio(), scale.toDouble());
+  }
+}
+
+void WindowTest::TearDown() {
+  window.reset();
+  EXPECT_TRUE(messages.empty()) << "unexpected message: " << (messages.empty() ? "" : messages[0]);
+}
+
+QPoint WindowTest::Pixel(double xTwips, double yTwips) {
+  return QPoint(static_cast<int>(std::floor(xTwips / 15.0)), static_cast<int>(std::floor(yTwips / 15.0)));
+}
+
+QPoint WindowTest::CentreOf(const app::Rect& control) {
+  return Pixel(control.Left + control.Width / 2.0, control.Top + control.Height / 2.0);
+}
+
+void WindowTest::Press(QPoint at, Qt::MouseButton button) {
+  QTest::mousePress(window->windowHandle(), button, Qt::NoModifier, at);
+}
+
+void WindowTest::MoveTo(QPoint to) { QTest::mouseMove(window->windowHandle(), to); }
+
+void WindowTest::Release(QPoint at, Qt::MouseButton button) {
+  QTest::mouseRelease(window->windowHandle(), button, Qt::NoModifier, at);
+}
+
+void WindowTest::Drag(QPoint from, QPoint to, Qt::MouseButton button) {
+  Press(from, button);
+  constexpr int kSteps = 4;
+  for (int step = 1; step <= kSteps; ++step) MoveTo(from + (to - from) * step / kSteps);
+  Release(to, button);
+}
+
+void WindowTest::Click(QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at); }
+
+void WindowTest::Tick(int n) {
+  for (int i = 0; i < n; ++i) window->Dispatch([this] { form->Timer1_Timer(); });
+}
+
+QImage WindowTest::Grab() {
+  QCoreApplication::processEvents();
+  return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool WindowTest::HasColour(const QImage& image, QColor colour, QRect area) {
+  if (area.isNull()) area = image.rect();
+  const double ratio = image.devicePixelRatio();
+  const QRect device(QPoint(std::floor(area.left() * ratio), std::floor(area.top() * ratio)),
+                     QPoint(std::ceil((area.right() + 1) * ratio) - 1, std::ceil((area.bottom() + 1) * ratio) - 1));
+  const QRect scan = device.intersected(image.rect());
+  const QRgb wanted = colour.rgb();
+  for (int y = scan.top(); y <= scan.bottom(); ++y) {
+    for (int x = scan.left(); x <= scan.right(); ++x) {
+      if (image.pixel(x, y) == wanted) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace gui_testing

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "app/view/main_window.h"
+#include "app/view/view_platform.h"
+
+namespace gui_testing {
+
+/// The real window, shown offscreen, with mouse events sent to its top-level
+/// window as the window system delivers them, so hit-testing and the mouse
+/// grab are Qt's own. Message boxes are recorded instead of shown.
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  /// Window pixel of a point given in twips.
+  static QPoint Pixel(double xTwips, double yTwips);
+  /// Pixel at the centre of a control.
+  static QPoint CentreOf(const app::Rect& control);
+
+  void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  void MoveTo(QPoint to);
+  void Release(QPoint at, Qt::MouseButton button = Qt::LeftButton);
+  /// Press at `from`, move in a few steps, release at `to`.
+  void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton);
+  void Click(QPoint at);
+  /// Runs n timer ticks through the window's own dispatch.
+  void Tick(int n);
+  /// The window as it is on screen now (after pending paints).
+  QImage Grab();
+  /// Whether any pixel of the image has exactly this colour.
+  static bool HasColour(const QImage& image, QColor colour, QRect area = QRect());
+
+  view::ViewPlatform platform;
+  std::unique_ptr<app::Form1> form;
+  std::unique_ptr<view::SorvaneWindow> window;
+  std::vector<std::string> messages;
+};
+
+}  // namespace gui_testing
