@@ -1,0 +1,44 @@
+// The impulse computation alone, and the whole recalculation pipeline of the
+// loaded window without a display.
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/headless_platform.h"
+#include "bench/null_sink.h"
+#include "dsp/impulse.h"
+
+namespace bench {
+namespace {
+
+void BM_CalcImpulse(benchmark::State& state) {
+  // The tops of a typical edited shape: gains 1, 1, 1, 1, 0.5, 0, 0, 0, 0.
+  constexpr std::array<float, 9> kTops{1260, 1260, 1260, 1260, 2610, 3960, 3960, 3960, 3960};
+  auto arrays = std::make_unique<dsp::ImpulseArrays>();
+  NullSink sink;
+  for (auto _ : state) {
+    dsp::CalcImpulse(kTops, *arrays, sink);
+    benchmark::DoNotOptimize(arrays.get());
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_Recalculate(benchmark::State& state) {
+  app::HeadlessPlatform platform;
+  auto form = std::make_unique<app::Form1>(platform);
+  form->Form_Load();
+  for (auto _ : state) {
+    form->Recalculate();
+    benchmark::DoNotOptimize(form.get());
+    benchmark::ClobberMemory();
+  }
+}
+
+}  // namespace
+
+BENCHMARK(BM_CalcImpulse);
+BENCHMARK(BM_Recalculate);
+
+}  // namespace bench

@@ -1,0 +1,69 @@
+// One edit to pixels: a point dragged and dropped on the real window
+// (offscreen) with real mouse events, until the window has been repainted
+// into an image.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+#include <QWindow>
+#include <memory>
+
+#include "app/form1.h"
+#include "app/view/application_setup.h"
+#include "app/view/main_window.h"
+#include "app/view/view_platform.h"
+
+namespace bench {
+namespace {
+
+QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "sorvane_bench";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QApplication application(argc, argv);
+  static const bool configured = (view::ConfigureApplication(), true);
+  (void)configured;
+  return application;
+}
+
+QPoint CentreOf(const app::Rect& control) {
+  return QPoint(static_cast<int>((control.Left + control.Width / 2) / 15),
+                static_cast<int>((control.Top + control.Height / 2) / 15));
+}
+
+void BM_DropToRepaintedWindow(benchmark::State& state) {
+  Application();
+  view::ViewPlatform platform;
+  app::Form1 form(platform);
+  view::SorvaneWindow window(form, platform);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) {
+    state.SkipWithError("the window was never shown");
+    return;
+  }
+  QImage image(window.size() * window.devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(window.devicePixelRatio());
+  QWindow* handle = window.windowHandle();
+  // Alternate between two heights over bare surface, so every drop moves the
+  // point and changes the response.
+  const int heights[] = {100, 160};
+  int drop = 0;
+  for (auto _ : state) {
+    const QPoint from = CentreOf(form.cmdSource(3));
+    const QPoint to(150, heights[drop++ % 2]);
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(handle, to);
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+    window.render(&image);
+    benchmark::DoNotOptimize(image.constBits());
+  }
+  state.counters["drops"] = drop;
+}
+
+}  // namespace
+
+BENCHMARK(BM_DropToRepaintedWindow)->Unit(benchmark::kMicrosecond);
+
+}  // namespace bench
