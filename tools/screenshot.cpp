@@ -1,0 +1,48 @@
+// Renders the window offscreen after a named sequence of actions and saves
+// it as a PNG: the README's screenshots are made with it.
+#include <QApplication>
+#include <QImage>
+#include <QString>
+#include <QTest>
+#include <cstdio>
+
+#include "app/form1.h"
+#include "app/view/application_setup.h"
+#include "app/view/main_window.h"
+#include "app/view/view_platform.h"
+
+int main(int argc, char* argv[]) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: sorvane-screenshot OUT.png [start|rc|shift|rotate|memory]\n");
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication application(argc, argv);
+  view::ConfigureApplication();
+  view::ViewPlatform platform;
+  app::Form1 form(platform);
+  view::SorvaneWindow window(form, platform);
+  window.show();
+  const QString scene = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("start");
+  auto tick = [&](int n) {
+    for (int i = 0; i < n; ++i) window.Dispatch([&] { form.Timer1_Timer(); });
+  };
+  if (scene == "rc") {
+    window.Dispatch([&] { form.hscAlpha.Value = 50; form.hscAlpha_Change(); });
+  } else if (scene == "shift") {
+    window.Dispatch([&] { form.hscAlpha.Value = 50; form.hscAlpha_Change(); });
+    window.Dispatch([&] { form.cmdShift_Click(); });
+    tick(70);
+  } else if (scene == "rotate") {
+    window.Dispatch([&] { form.cmdRotate_Click(); });
+    tick(18);
+  } else if (scene == "memory") {
+    window.Dispatch([&] { form.chkMemory.Value = 1; form.chkMemory_Click(); });
+    window.Dispatch([&] { form.cmdRC_Click(); });
+    window.Dispatch([&] { form.Form_DragDrop(form.cmdSource(2), 0, 3300); });
+  }
+  QTest::qWait(50);
+  const QImage image = window.grab().toImage();
+  if (!image.save(QString::fromLocal8Bit(argv[1]))) return 1;
+  return 0;
+}
