@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything twice (optimised, and with the
+# address and undefined-behaviour sanitizers) and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/setup.sh
+export QT_QPA_PLATFORM=offscreen
+for preset in release asan; do
+  echo "== $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" -j "$(nproc)"
+done
