@@ -11,14 +11,15 @@ DragOutline::DragOutline(QWidget* window) : QWidget(window) {
   hide();
 }
 
+// The widget is only as large as the outline, so following the pointer
+// repaints two small patches rather than the whole window.
 void DragOutline::ShowAt(const QRect& box) {
-  const QRect old = box_;
   box_ = box;
-  setGeometry(parentWidget()->rect());
-  raise();
-  show();
-  update(old.adjusted(-2, -2, 2, 2));
-  update(box_.adjusted(-2, -2, 2, 2));
+  setGeometry(box);
+  if (isHidden()) {
+    raise();
+    show();
+  }
 }
 
 void DragOutline::Hide() {
@@ -31,7 +32,7 @@ void DragOutline::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.save();
   painter.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DotLine));
-  painter.drawRect(box_.adjusted(1, 1, -1, -1));
+  painter.drawRect(rect().adjusted(1, 1, -1, -1));
   painter.restore();
 }
 
