@@ -22,10 +22,14 @@ QApplication& Application() {
   static char name[] = "sorvane_bench";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication application(argc, argv);
-  static const bool configured = (view::ConfigureApplication(), true);
-  (void)configured;
-  return application;
+  // Never destroyed: tearing the toolkit down among the other static objects
+  // at exit would outlive what it uses.
+  static QApplication* application = [] {
+    auto* created = new QApplication(argc, argv);
+    view::ConfigureApplication();
+    return created;
+  }();
+  return *application;
 }
 
 QPoint CentreOf(const app::Rect& control) {
