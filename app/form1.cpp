@@ -5,12 +5,17 @@
 namespace app {
 namespace {
 
-Line AxisLine(float x1, float y1, float x2, float y2) {
+Line Ends(float x1, float y1, float x2, float y2) {
   Line line;
   line.X1 = x1;
   line.Y1 = y1;
   line.X2 = x2;
   line.Y2 = y2;
+  return line;
+}
+
+Line AxisLine(float x1, float y1, float x2, float y2) {
+  Line line = Ends(x1, y1, x2, y2);
   line.BorderColor = kWindowText;
   line.BorderWidth = 3;
   return line;
@@ -53,15 +58,6 @@ void StyleLines(ControlArray<Line>& lines, Colour colour, int width, bool visibl
     line.BorderWidth = width;
     line.Visible = visible;
   }
-}
-
-Line Ends(float x1, float y1, float x2, float y2) {
-  Line line;
-  line.X1 = x1;
-  line.Y1 = y1;
-  line.X2 = x2;
-  line.Y2 = y2;
-  return line;
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // The alpha scroll bar applies the raised cosine once per change of value,
 // and not while its thumb is held.
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 
 #include "tests/gui/window_fixture.h"
 
@@ -14,23 +12,7 @@ class ScrollBar : public WindowTest {
  protected:
   QScrollBar* Bar() { return window->findChild<QScrollBar*>("hscAlpha"); }
 
-  // Window pixel at the centre of one part of the scroll bar.
-  QPoint CentreOfPart(QStyle::SubControl part) {
-    QScrollBar* bar = Bar();
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Horizontal;
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-    return bar->mapTo(window.get(), rect.center());
-  }
+  QPoint CentreOfPart(QStyle::SubControl part) { return ScrollBarPart(part).center(); }
 };
 
 TEST_F(ScrollBar, StartsAtZeroWithItsSteps) {

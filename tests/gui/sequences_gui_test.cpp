@@ -211,23 +211,6 @@ class GuiSequences : public WindowTest, public ::testing::WithParamInterface<int
     return std::nullopt;
   }
 
-  QRect PartOfBar(QStyle::SubControl part) {
-    auto* bar = window->findChild<QScrollBar*>("hscAlpha");
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.subControls = QStyle::SC_All;
-    option.orientation = Qt::Horizontal;
-    option.state |= QStyle::State_Horizontal;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-    return rect.translated(bar->geometry().topLeft());
-  }
-
   // What the widgets must show of the model after any event.
   std::string CheckWidgets() {
     for (int i = 0; i <= 8; ++i) {
@@ -333,15 +316,15 @@ std::string GuiSequences::Do(const Action& a) {
     }
     case Kind::kArrow:
       Click(
-          PartOfBar(a.value ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine).center());
+          ScrollBarPart(a.value ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine).center());
       return Settle(alphaEvent());
     case Kind::kTrough: {
-      const QRect groove = PartOfBar(QStyle::SC_ScrollBarGroove);
+      const QRect groove = ScrollBarPart(QStyle::SC_ScrollBarGroove);
       Click(QPoint(groove.left() + groove.width() * a.value / 100, groove.center().y()));
       return Settle(alphaEvent());
     }
     case Kind::kThumb: {
-      const QPoint thumb = PartOfBar(QStyle::SC_ScrollBarSlider).center();
+      const QPoint thumb = ScrollBarPart(QStyle::SC_ScrollBarSlider).center();
       Drag(thumb, thumb + a.to);
       return Settle(alphaEvent());
     }

@@ -1,5 +1,7 @@
 #include "tests/gui/window_fixture.h"
 
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
 #include <cmath>
@@ -57,6 +59,23 @@ void WindowTest::Tick(int n) {
 QImage WindowTest::Grab() {
   QCoreApplication::processEvents();
   return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QRect WindowTest::ScrollBarPart(QStyle::SubControl part) const {
+  auto* bar = window->findChild<QScrollBar*>("hscAlpha");
+  QStyleOptionSlider option;
+  option.initFrom(bar);
+  option.subControls = QStyle::SC_All;
+  option.orientation = Qt::Horizontal;
+  option.state |= QStyle::State_Horizontal;
+  option.minimum = bar->minimum();
+  option.maximum = bar->maximum();
+  option.sliderPosition = bar->sliderPosition();
+  option.sliderValue = bar->value();
+  option.singleStep = bar->singleStep();
+  option.pageStep = bar->pageStep();
+  const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+  return rect.translated(bar->geometry().topLeft());
 }
 
 bool WindowTest::HasColour(const QImage& image, QColor colour, QRect area) {

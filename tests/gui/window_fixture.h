@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPoint>
+#include <QStyle>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,8 @@ class WindowTest : public ::testing::Test {
   void Tick(int n);
   /// The window as it is on screen now (after pending paints).
   QImage Grab();
+  /// One part of the alpha scroll bar (arrow, trough, thumb), window pixels.
+  QRect ScrollBarPart(QStyle::SubControl part) const;
   /// Whether any pixel of the image has exactly this colour.
   static bool HasColour(const QImage& image, QColor colour, QRect area = QRect());
 
