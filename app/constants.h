@@ -26,5 +26,9 @@ inline constexpr double kLargeCaptionPoints = 18.0;
 
 /// The logo picture in the program's resources.
 inline constexpr std::string_view kLogoResource = ":/sorvane/logo.gif";
+/// The window's icon, for desktops that show one; the installed theme icon
+/// of the same name comes first.
+inline constexpr std::string_view kIconResource = ":/sorvane/icon.png";
+inline constexpr std::string_view kIconName = "sorvane-demo";
 
 }  // namespace app

@@ -2,13 +2,19 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 #include <QStringList>
 #include <QStyleFactory>
+
+#include "app/constants.h"
 
 namespace view {
 
 void ConfigureApplication() {
   QApplication::setApplicationName(QStringLiteral("sorvane-demo"));
+  const QString iconName = QString::fromUtf8(app::kIconName.data(), app::kIconName.size());
+  const QString iconFile = QString::fromUtf8(app::kIconResource.data(), app::kIconResource.size());
+  QApplication::setWindowIcon(QIcon::fromTheme(iconName, QIcon(iconFile)));
   if (QStyle* style = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(style);
   // The captions name a face that Debian does not ship; these have its metrics
   // closely enough that every caption fits its control.
