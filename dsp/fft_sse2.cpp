@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "dsp/fft_sse2_butterflies.h"
+#include "dsp/fft_sse3.h"
 
 // Where the time goes: every butterfly costs the same arithmetic as in the
 // plain loop, so the gains come from doing two at a time and from keeping the
@@ -134,14 +135,18 @@ void Reorder(double* data, std::int32_t nn) {
   }
 }
 
-}  // namespace
-
-void Transform(double* data, std::int32_t nn, bool bInverse) {
+// Processors with SSE3 take its stages from 8 points on; shorter transforms
+// are too brief for the choice to matter.
+void Run(double* data, std::int32_t nn, bool bInverse, bool withSse3) {
   const std::ptrdiff_t n = 2 * static_cast<std::ptrdiff_t>(nn);
   const double s = bInverse ? -1.0 : 1.0;
   Reorder(data, nn);
   if (nn < 8) {
     ShortTransform(data, n, s, bInverse);
+    return;
+  }
+  if (withSse3) {
+    sse3::Stages(data, n, s, bInverse);
     return;
   }
   for (std::ptrdiff_t mmax = 2; mmax < n / 8; mmax *= 2) Stage(data, n, mmax, s);
@@ -155,6 +160,16 @@ void Transform(double* data, std::int32_t nn, bool bInverse) {
   Stage(data, n, n / 8, s, secondHalf, lastHalf);
   SecondLastStage(data, n, secondFirst, secondHalf, lastHalf);
   LastStage(data, n, lastFirst, lastHalf, bInverse);
+}
+
+}  // namespace
+
+void Transform(double* data, std::int32_t nn, bool bInverse) {
+  Run(data, nn, bInverse, sse3::Supported());
+}
+
+void TransformInPairs(double* data, std::int32_t nn, bool bInverse) {
+  Run(data, nn, bInverse, false);
 }
 
 }  // namespace nrFFT::sse2
