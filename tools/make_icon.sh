@@ -21,18 +21,7 @@ axis='#9AA3B5'
 # from -3.5 to 3.5 symbol periods, roll-off 0.35.
 geometry='30 226 178 124 3.5 0.35'
 
-points=$(echo "$geometry" | awk '{
-  x0 = $1; x1 = $2; y0 = $3; amp = $4; span = $5; a = $6; pi = atan2(0, -1)
-  n = 140
-  for (k = 0; k <= n; k++) {
-    t = -span + 2 * span * k / n
-    s = (t == 0) ? 1 : sin(pi * t) / (pi * t)
-    d = 1 - (2 * a * t) ^ 2
-    # At t = 1/(2a) the quotient has the limit pi/4 times sinc.
-    c = (d * d < 1e-12) ? pi / 4 : cos(pi * a * t) / d
-    printf "%.2f,%.2f ", x0 + (x1 - x0) * k / n, y0 - amp * s * c
-  }
-}')
+points=$("$here/pulse_polyline.sh" $geometry 140)
 
 dots=$(echo "$geometry" | awk '{
   x0 = $1; x1 = $2; y0 = $3; amp = $4; span = $5

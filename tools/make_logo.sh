@@ -28,19 +28,7 @@ instant='#D2551E'
 # 3.5 symbol periods, roll-off 0.35 so the side lobes still show at this size.
 geometry='6 92 37 29 3.5 0.35'
 
-# Polyline of h(t) = sinc(t) cos(pi a t) / (1 - (2 a t)^2), sampled finely.
-points=$(echo "$geometry" | awk '{
-  x0 = $1; x1 = $2; y0 = $3; amp = $4; span = $5; a = $6; pi = atan2(0, -1)
-  n = 160
-  for (k = 0; k <= n; k++) {
-    t = -span + 2 * span * k / n
-    s = (t == 0) ? 1 : sin(pi * t) / (pi * t)
-    d = 1 - (2 * a * t) ^ 2
-    # At t = 1/(2a) the quotient has the limit pi/4 times sinc.
-    c = (d * d < 1e-12) ? pi / 4 : cos(pi * a * t) / d
-    printf "%.2f,%.2f ", x0 + (x1 - x0) * k / n, y0 - amp * s * c
-  }
-}')
+points=$("$here/pulse_polyline.sh" $geometry 160)
 
 # Dots at the symbol instants: the peak and the zero crossings on either side.
 dots=$(echo "$geometry" | awk '{
