@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spectrum/constants.h"
+
 namespace demo {
 
 /// Shift: the copies travel one symbol rate, 60 twips per tick.
@@ -12,10 +14,10 @@ inline constexpr int kLastShiftHidden = 39;
 
 /// Rotate: half a turn in steps of 10 / 180 of it, with the program's value
 /// of pi, about the centre of the half-rate point.
-inline constexpr double kPi = 3.1415926;
+using spectrum::kPi;
 inline constexpr double kRotateStep = 10.0 / 180.0 * kPi;
 inline constexpr int kFirstRotated = 9;
 inline constexpr int kLastRotated = 17;
-inline constexpr int kPivotPoint = 4;
+inline constexpr int kPivotPoint = spectrum::kHalfRatePoint;
 
 }  // namespace demo

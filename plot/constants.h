@@ -1,15 +1,14 @@
 #pragma once
 
+#include "dsp/constants.h"
+
 namespace plot {
 
 /// Lefts of the columns of marker 8 (frequency -1) and point 8 (frequency +1),
 /// and the top at zero gain: the anchors of the curve's two closing segments.
 inline constexpr double kMarker8Column = 1980.0;
 inline constexpr double kPoint8Column = 10380.0;
-inline constexpr double kZeroGainTop = 3960.0;
-
-/// Number of curve segments: 9 on each side of zero frequency.
-inline constexpr int kSegmentCount = 18;
+inline constexpr double kZeroGainTop = dsp::kZeroGainTop;
 
 /// Every trace stroke is drawn a second time this many scale units lower.
 inline constexpr double kTraceDoubling = 15.0;
