@@ -5,10 +5,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/form1.h"
 #include "app/view/application_setup.h"
-#include "app/view/main_window.h"
-#include "app/view/view_platform.h"
+#include "app/view/program.h"
 #include "bench/resident_memory.h"
 
 namespace {
@@ -22,9 +20,9 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   view::ConfigureApplication();
-  view::ViewPlatform platform;
-  app::Form1 form(platform);
-  view::SorvaneWindow window(form, platform);
+  view::Program program;
+  app::Form1& form = program.form;
+  view::SorvaneWindow& window = program.window;
   window.show();
 
   int tick = 0;

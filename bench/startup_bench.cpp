@@ -19,10 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "app/form1.h"
 #include "app/view/application_setup.h"
-#include "app/view/main_window.h"
-#include "app/view/view_platform.h"
+#include "app/view/program.h"
 #include "bench/resident_memory.h"
 
 extern char** environ;
@@ -67,9 +65,8 @@ class FirstFrame : public QObject {
 int RunChild(int argc, char* argv[], long long start) {
   QApplication application(argc, argv);
   view::ConfigureApplication();
-  view::ViewPlatform platform;
-  app::Form1 form(platform);
-  view::SorvaneWindow window(form, platform);
+  view::Program program;
+  view::SorvaneWindow& window = program.window;
   FirstFrame probe(start);
   window.installEventFilter(&probe);
   window.show();

@@ -9,10 +9,8 @@
 #include <QWindow>
 #include <memory>
 
-#include "app/form1.h"
 #include "app/view/application_setup.h"
-#include "app/view/main_window.h"
-#include "app/view/view_platform.h"
+#include "app/view/program.h"
 
 namespace bench {
 namespace {
@@ -39,9 +37,9 @@ QPoint CentreOf(const app::Rect& control) {
 
 void BM_DropToRepaintedWindow(benchmark::State& state) {
   Application();
-  view::ViewPlatform platform;
-  app::Form1 form(platform);
-  view::SorvaneWindow window(form, platform);
+  view::Program program;
+  app::Form1& form = program.form;
+  view::SorvaneWindow& window = program.window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) {
     state.SkipWithError("the window was never shown");

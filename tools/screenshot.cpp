@@ -6,10 +6,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/form1.h"
 #include "app/view/application_setup.h"
-#include "app/view/main_window.h"
-#include "app/view/view_platform.h"
+#include "app/view/program.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 2) {
@@ -19,9 +17,9 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
   view::ConfigureApplication();
-  view::ViewPlatform platform;
-  app::Form1 form(platform);
-  view::SorvaneWindow window(form, platform);
+  view::Program program;
+  app::Form1& form = program.form;
+  view::SorvaneWindow& window = program.window;
   window.show();
   const QString scene = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("start");
   auto tick = [&](int n) {
