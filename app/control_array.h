@@ -3,13 +3,13 @@
 #include <initializer_list>
 #include <vector>
 
-#include "dsp/errors.h"
+#include "base/errors.h"
 
 namespace app {
 
 /// Controls of one kind that share a name and differ by an integer index.
 /// Only the indexes given at construction exist; any other raises
-/// dsp::SubscriptError. Iteration visits the controls in ascending index.
+/// base::SubscriptError. Iteration visits the controls in ascending index.
 template <class Control>
 class ControlArray {
  public:
@@ -45,7 +45,7 @@ class ControlArray {
   ControlArray() = default;
 
   int Slot(int index) const {
-    if (!Exists(index)) throw dsp::SubscriptError();
+    if (!Exists(index)) throw base::SubscriptError();
     return slots_[index];
   }
 

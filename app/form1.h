@@ -7,15 +7,14 @@
 #include "app/controls.h"
 #include "app/picture_box.h"
 #include "app/platform.h"
-#include "dsp/fixed_array.h"
-#include "dsp/impulse.h"
+#include "base/fixed_array.h"
 
 namespace app {
 
 /// The program's one window: every control as plain values, the window-level
 /// variables, and the event handlers and procedures. It knows no toolkit; a
 /// view renders it and forwards events to the handlers.
-class Form1 : public dsp::ImpulseArrays {
+class Form1 {
  public:
   /// Creates the window with every control at its stored settings. The
   /// creator then runs Form_Load once, before the window is shown.
@@ -64,7 +63,7 @@ class Form1 : public dsp::ImpulseArrays {
   void ShowImpulse();
   /// Clears picPic, draws the zero line, the time grid, the memory trace if
   /// one is held and dImpulse (elements 0..1023) in colour lColour.
-  void PlotImpulse(const dsp::FixedArray<1024>& dImpulse, PictureBox& picPic, Colour lColour);
+  void PlotImpulse(const base::FixedArray<1024>& dImpulse, PictureBox& picPic, Colour lColour);
   /// Puts the points on the raised-cosine spectrum of alpha = Value / 100.
   void ApplyRCShape();
 
@@ -97,10 +96,13 @@ class Form1 : public dsp::ImpulseArrays {
   Timer Timer1;
 
   // ---- Window-level variables -------------------------------------------
-  // dSpectrum, dFFTData, dRawImpulse and dImpulseResponse come from
-  // dsp::ImpulseArrays.
-
-  dsp::FixedArray<1024> dMemory;
+  // The impulse computation's arrays (see CalcImpulse), bounds 0 .. 1024
+  // (dFFTData 0 .. 2048); the top element is never written.
+  base::FixedArray<1024> dSpectrum;
+  base::FixedArray<2048> dFFTData;
+  base::FixedArray<1024> dRawImpulse;
+  base::FixedArray<1024> dImpulseResponse;
+  base::FixedArray<1024> dMemory;
   bool bMemoryHeld = false;  // kept by PlotImpulse between calls
   double ShiftRemaining = 0;   // twips still to slide; 0 when idle
   double RotateRemaining = 0;  // radians still to turn; 0 when idle

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/controls.h"
-#include "dsp/message_sink.h"
+#include "base/message_sink.h"
 
 namespace app {
 
 /// The services of the platform that the window's procedures call, behind an
 /// interface so that tests can record them.
-class Platform : public dsp::MessageSink {
+class Platform : public base::MessageSink {
  public:
   /// The next value of the uniform generator, in [0, 1) single precision; the
   /// sequence is the same on every run.

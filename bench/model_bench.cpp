@@ -14,12 +14,12 @@ namespace bench {
 namespace {
 
 void BM_CalcImpulse(benchmark::State& state) {
-  // The tops of a typical edited shape: gains 1, 1, 1, 1, 0.5, 0, 0, 0, 0.
-  constexpr std::array<float, 9> kTops{1260, 1260, 1260, 1260, 2610, 3960, 3960, 3960, 3960};
+  // A typical edited shape.
+  constexpr std::array<double, 9> kGains{1, 1, 1, 1, 0.5, 0, 0, 0, 0};
   auto arrays = std::make_unique<dsp::ImpulseArrays>();
   NullSink sink;
   for (auto _ : state) {
-    dsp::CalcImpulse(kTops, *arrays, sink);
+    dsp::CalcImpulse(kGains, *arrays, sink);
     benchmark::DoNotOptimize(arrays.get());
     benchmark::ClobberMemory();
   }

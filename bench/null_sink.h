@@ -2,12 +2,12 @@
 
 #include <string_view>
 
-#include "dsp/message_sink.h"
+#include "base/message_sink.h"
 
 namespace bench {
 
 /// Discards messages: no benchmark expects one.
-struct NullSink : dsp::MessageSink {
+struct NullSink : base::MessageSink {
   void MsgBox(std::string_view) override {}
 };
 

@@ -4,7 +4,7 @@
 
 #include "app/form1.h"
 #include "demo/constants.h"
-#include "dsp/numeric.h"
+#include "base/numeric.h"
 
 namespace app {
 namespace {
@@ -17,8 +17,8 @@ void TurnEnd(float& x, float& y, double cx, double cy) {
   const double dy = y - cy;
   const double nx = std::cos(t) * dx - std::sin(t) * dy;
   const double ny = std::sin(t) * dx + std::cos(t) * dy;
-  x = dsp::ToSingle(cx + nx);
-  y = dsp::ToSingle(cy + ny);
+  x = base::ToSingle(cx + nx);
+  y = base::ToSingle(cy + ny);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // "Shift": two copies of the curve slide one symbol rate apart.
 #include "app/form1.h"
 #include "demo/constants.h"
-#include "dsp/numeric.h"
+#include "base/numeric.h"
 
 namespace app {
 namespace {
@@ -36,10 +36,10 @@ void Form1::ShiftStep() {
   for (int i = 0; i < kShiftCopyLength; ++i) {
     Line& right = lneShift(i);
     Line& left = lneShift(i + kShiftCopyLength);
-    right.X1 = dsp::ToSingle(right.X1 + kShiftPerTick);
-    right.X2 = dsp::ToSingle(right.X2 + kShiftPerTick);
-    left.X1 = dsp::ToSingle(left.X1 - kShiftPerTick);
-    left.X2 = dsp::ToSingle(left.X2 - kShiftPerTick);
+    right.X1 = base::ToSingle(right.X1 + kShiftPerTick);
+    right.X2 = base::ToSingle(right.X2 + kShiftPerTick);
+    left.X1 = base::ToSingle(left.X1 - kShiftPerTick);
+    left.X2 = base::ToSingle(left.X2 - kShiftPerTick);
   }
   ShiftRemaining = ShiftRemaining - kShiftPerTick;
   if (!(ShiftRemaining > 0)) ShiftRemaining = 0;

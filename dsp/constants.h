@@ -25,8 +25,4 @@ inline constexpr int kImpulsePoints = 1024;
 /// Number of control points, i.e. spectrum samples at bins 0 .. 8.
 inline constexpr int kGainCount = 9;
 
-/// A point's Top at gain 0, and twips per unit of gain.
-inline constexpr double kZeroGainTop = 3960.0;
-inline constexpr double kTwipsPerGain = 2700.0;
-
 }  // namespace dsp

@@ -13,7 +13,7 @@ using steps::Reorder;
 using steps::Scale;
 
 void ComplexFFTPlain(std::span<double> dData, std::int32_t lPoints, bool bInverse,
-                     dsp::MessageSink& sink) {
+                     base::MessageSink& sink) {
   if (!Admit(dData, lPoints, sink)) return;
   const std::int32_t n = 2 * lPoints;
   double* data = dData.data();
@@ -53,7 +53,7 @@ void ComplexFFTPlain(std::span<double> dData, std::int32_t lPoints, bool bInvers
 }
 
 void ComplexFFT(std::span<double> dData, std::int32_t lPoints, bool bInverse,
-                dsp::MessageSink& sink) {
+                base::MessageSink& sink) {
   if constexpr (sse2::kAvailable) {
     if (!Admit(dData, lPoints, sink)) return;
     sse2::Transform(dData.data(), lPoints, bInverse);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "dsp/message_sink.h"
+#include "base/message_sink.h"
 
 namespace nrFFT {
 
@@ -12,18 +12,18 @@ namespace nrFFT {
 /// bInverse false: X_k = sum x_n e^(+2 pi i n k / N), unscaled.
 /// bInverse true:  X_k = (1/N) sum x_n e^(-2 pi i n k / N).
 /// A length that is not a power of two of at least 2 is refused with one
-/// message through `sink`, leaving dData untouched. Raises dsp::OverflowError
-/// for lengths of 2^30 and more, dsp::SubscriptError when dData is shorter
-/// than 2*lPoints, and dsp::FloatingPointError for a non-finite input value;
+/// message through `sink`, leaving dData untouched. Raises base::OverflowError
+/// for lengths of 2^30 and more, base::SubscriptError when dData is shorter
+/// than 2*lPoints, and base::FloatingPointError for a non-finite input value;
 /// each before any element is changed. Elements from 2*lPoints on are never
 /// touched.
 void ComplexFFT(std::span<double> dData, std::int32_t lPoints, bool bInverse,
-                dsp::MessageSink& sink);
+                base::MessageSink& sink);
 
 /// The same transform computed one butterfly at a time: the reference whose
 /// results ComplexFFT reproduces bit for bit, and the path on processors
 /// without two-lane double arithmetic.
 void ComplexFFTPlain(std::span<double> dData, std::int32_t lPoints, bool bInverse,
-                     dsp::MessageSink& sink);
+                     base::MessageSink& sink);
 
 }  // namespace nrFFT

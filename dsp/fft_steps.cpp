@@ -4,23 +4,23 @@
 #include <utility>
 
 #include "dsp/constants.h"
-#include "dsp/errors.h"
+#include "base/errors.h"
 
 namespace nrFFT::steps {
 
-bool Admit(std::span<const double> dData, std::int32_t lPoints, dsp::MessageSink& sink) {
+bool Admit(std::span<const double> dData, std::int32_t lPoints, base::MessageSink& sink) {
   std::int32_t b = 2;
   while (lPoints > b) {
-    if (b >= dsp::kLargestDoubling) throw dsp::OverflowError();
+    if (b >= dsp::kLargestDoubling) throw base::OverflowError();
     b *= 2;
   }
   if (b != lPoints) {
     sink.MsgBox(dsp::kPowerOfTwoMessage);
     return false;
   }
-  if (lPoints >= dsp::kLargestDoubling) throw dsp::OverflowError();  // n = 2N
+  if (lPoints >= dsp::kLargestDoubling) throw base::OverflowError();  // n = 2N
   const std::size_t n = 2 * static_cast<std::size_t>(lPoints);
-  if (dData.size() < n) throw dsp::SubscriptError();
+  if (dData.size() < n) throw base::SubscriptError();
   // A value is infinite or NaN exactly when its exponent bits are all ones;
   // adding one unit of exponent then carries into the sign bit. One pass
   // without branches, four lanes wide (n is a multiple of 4), rather than a
@@ -34,7 +34,7 @@ bool Admit(std::span<const double> dData, std::int32_t lPoints, dsp::MessageSink
     }
   }
   if ((carries[0] | carries[1] | carries[2] | carries[3]) >> 63 != 0) {
-    throw dsp::FloatingPointError("invalid operation");
+    throw base::FloatingPointError("invalid operation");
   }
   return true;
 }

@@ -7,16 +7,16 @@
 #include <cstdint>
 #include <span>
 
-#include "dsp/message_sink.h"
+#include "base/message_sink.h"
 
 namespace nrFFT::steps {
 
 /// Checks a call before anything is touched: refuses a length that is not a
 /// power of two of at least 2 with one message through `sink` (returns
-/// false); raises dsp::OverflowError for 2^30 points and more,
-/// dsp::SubscriptError when dData has fewer than 2*lPoints elements and
-/// dsp::FloatingPointError when one of them is infinite or NaN.
-bool Admit(std::span<const double> dData, std::int32_t lPoints, dsp::MessageSink& sink);
+/// false); raises base::OverflowError for 2^30 points and more,
+/// base::SubscriptError when dData has fewer than 2*lPoints elements and
+/// base::FloatingPointError when one of them is infinite or NaN.
+bool Admit(std::span<const double> dData, std::int32_t lPoints, base::MessageSink& sink);
 
 /// Bit-reversal reordering of the nn complex points in data[0 .. n-1],
 /// n = 2*nn.

@@ -2,26 +2,35 @@
 
 #include <span>
 
-#include "dsp/fixed_array.h"
-#include "dsp/message_sink.h"
+#include "base/fixed_array.h"
+#include "base/message_sink.h"
 
 namespace dsp {
 
-/// The four window-level arrays of the impulse computation, each with the
-/// bounds 0 .. 1024 (dFFTData 0 .. 2048); the top element is never written.
+/// Computes the impulse response of the nine spectrum samples `gains` (gain
+/// of bins 0..8, mirrored at bins 1024-k): the spectrum into dSpectrum and,
+/// interleaved with zero imaginary parts, into dFFTData; a 1024-point inverse
+/// transform in place; its real part into dRawImpulse; that centred (element
+/// 512 is time zero) and divided by its largest positive sample into
+/// dImpulseResponse, which is left unscaled when no sample is positive.
+/// Elements 0..1023 (dFFTData 0..2047) are written, the top ones never.
+void CalcImpulse(std::span<const double, 9> gains, base::FixedArray<1024>& dSpectrum,
+                 base::FixedArray<2048>& dFFTData, base::FixedArray<1024>& dRawImpulse,
+                 base::FixedArray<1024>& dImpulseResponse, base::MessageSink& sink);
+
+/// The four arrays held together, for callers without a window.
 struct ImpulseArrays {
-  FixedArray<1024> dSpectrum;
-  FixedArray<2048> dFFTData;
-  FixedArray<1024> dRawImpulse;
-  FixedArray<1024> dImpulseResponse;
+  base::FixedArray<1024> dSpectrum;
+  base::FixedArray<2048> dFFTData;
+  base::FixedArray<1024> dRawImpulse;
+  base::FixedArray<1024> dImpulseResponse;
 };
 
-/// Computes the impulse response of the nine control points whose tops (window
-/// twips; Top 3960 is gain 0, 2700 twips per unit of gain) are `tops`: the
-/// gains sampled at bins 0..8 and mirrored at 1024-k, a 1024-point inverse
-/// transform, the real part centred so that element 512 is time zero, and the
-/// result divided by its largest positive sample. A response without a
-/// positive sample is left unscaled.
-void CalcImpulse(std::span<const float, 9> tops, ImpulseArrays& arrays, MessageSink& sink);
+/// CalcImpulse into `arrays`.
+inline void CalcImpulse(std::span<const double, 9> gains, ImpulseArrays& arrays,
+                        base::MessageSink& sink) {
+  CalcImpulse(gains, arrays.dSpectrum, arrays.dFFTData, arrays.dRawImpulse,
+              arrays.dImpulseResponse, sink);
+}
 
 }  // namespace dsp

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dsp/constants.h"
+#include "spectrum/constants.h"
 
 namespace plot {
 
@@ -8,7 +8,7 @@ namespace plot {
 /// and the top at zero gain: the anchors of the curve's two closing segments.
 inline constexpr double kMarker8Column = 1980.0;
 inline constexpr double kPoint8Column = 10380.0;
-inline constexpr double kZeroGainTop = dsp::kZeroGainTop;
+inline constexpr double kZeroGainTop = spectrum::kZeroGainTop;
 
 /// Every trace stroke is drawn a second time this many scale units lower.
 inline constexpr double kTraceDoubling = 15.0;

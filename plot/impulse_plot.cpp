@@ -1,6 +1,6 @@
 // The impulse-response plot in picSpectrum, with its memory trace.
 #include "app/form1.h"
-#include "dsp/numeric.h"
+#include "base/numeric.h"
 #include "plot/constants.h"
 
 namespace app {
@@ -14,12 +14,12 @@ struct Point {
 // A trace segment is two strokes, the second one 15 units lower, which
 // thickens the trace.
 void DrawSegment(PictureBox& box, Point p, Point q) {
-  box.Line(dsp::ToSingle(p.x), dsp::ToSingle(p.y), dsp::ToSingle(q.x), dsp::ToSingle(q.y));
-  box.Line(dsp::ToSingle(p.x), dsp::ToSingle(p.y + plot::kTraceDoubling), dsp::ToSingle(q.x),
-           dsp::ToSingle(q.y + plot::kTraceDoubling));
+  box.Line(base::ToSingle(p.x), base::ToSingle(p.y), base::ToSingle(q.x), base::ToSingle(q.y));
+  box.Line(base::ToSingle(p.x), base::ToSingle(p.y + plot::kTraceDoubling), base::ToSingle(q.x),
+           base::ToSingle(q.y + plot::kTraceDoubling));
 }
 
-void DrawTrace(PictureBox& box, const dsp::FixedArray<1024>& samples, Point start, double yZero,
+void DrawTrace(PictureBox& box, const base::FixedArray<1024>& samples, Point start, double yZero,
                double yScale) {
   Point previous = start;
   for (int k = 0; k < plot::kPlotSamples; ++k) {
@@ -34,16 +34,16 @@ void DrawTrace(PictureBox& box, const dsp::FixedArray<1024>& samples, Point star
 
 void Form1::ShowImpulse() { PlotImpulse(dImpulseResponse, picSpectrum, kBlue); }
 
-void Form1::PlotImpulse(const dsp::FixedArray<1024>& dImpulse, PictureBox& picPic,
+void Form1::PlotImpulse(const base::FixedArray<1024>& dImpulse, PictureBox& picPic,
                         Colour lColour) {
   picPic.Cls();
   const double yScale = picPic.ScaleHeight() / 2.0;
   const double yZero = picPic.ScaleHeight() / 2.0;
 
   picPic.ForeColor = kRed;
-  picPic.Line(0, dsp::ToSingle(yZero), picPic.ScaleWidth(), dsp::ToSingle(yZero));
+  picPic.Line(0, base::ToSingle(yZero), picPic.ScaleWidth(), base::ToSingle(yZero));
   for (int i = 1; i < plot::kGridDivisions; ++i) {
-    const float x = dsp::ToSingle(static_cast<double>(i) * picPic.ScaleWidth() / plot::kGridDivisions);
+    const float x = base::ToSingle(static_cast<double>(i) * picPic.ScaleWidth() / plot::kGridDivisions);
     picPic.Line(x, 0, x, picPic.ScaleHeight());
   }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "dsp/constants.h"
-
 namespace spectrum {
 
 /// Number of control points, cmdSource(0 .. 8).
@@ -16,10 +14,10 @@ inline constexpr double kPointsPerSymbolRate = 8.0;
 /// Tops of full gain, half gain and zero gain.
 inline constexpr float kFullGainTop = 1260.0f;
 inline constexpr float kHalfGainTop = 5220.0f / 2.0f;  // 2610
-// The gain encoding is the impulse computation's: Top 3960 is gain 0, 2700
-// twips per unit of gain.
-inline constexpr float kZeroGainTop = static_cast<float>(dsp::kZeroGainTop);
-inline constexpr double kTwipsPerGain = dsp::kTwipsPerGain;
+/// The gain encoding: gain = (3960 - Top) / 2700, worked out in double
+/// precision; both numbers are exact in single precision.
+inline constexpr float kZeroGainTop = 3960.0f;
+inline constexpr double kTwipsPerGain = 2700.0;
 
 /// Start-up heights: Top = u * 3900 + 1260 for u in [0, 1).
 inline constexpr float kRandomSpan = 3900.0f;

@@ -1,14 +1,14 @@
 // Start-up placement, "Random" and the drag and drop of the control points.
 #include "app/constants.h"
 #include "app/form1.h"
-#include "dsp/numeric.h"
+#include "base/numeric.h"
 #include "spectrum/constants.h"
 
 namespace app {
 namespace {
 
 float ColumnOf(int index) {
-  return dsp::RoundToInt16(index / spectrum::kPointsPerSymbolRate * spectrum::kTwipsPerSymbolRate +
+  return base::RoundToInt16(index / spectrum::kPointsPerSymbolRate * spectrum::kTwipsPerSymbolRate +
                            spectrum::kColumnOrigin);
 }
 
@@ -33,7 +33,7 @@ void Form1::cmdSource_MouseDown(std::int16_t Index, std::int16_t Button, std::in
 }
 
 void Form1::Form_DragDrop(CommandButton& Source, float /*X*/, float Y) {
-  std::int16_t newTop = dsp::RoundToInt16(static_cast<double>(Y) - Source.Height / 2.0);
+  std::int16_t newTop = base::RoundToInt16(static_cast<double>(Y) - Source.Height / 2.0);
   if (newTop > spectrum::kDropLowestTop) newTop = spectrum::kDropLowestTop;
   if (newTop < spectrum::kDropHighestTop) newTop = spectrum::kDropHighestTop;
   const float newLeft = ColumnOf(Source.Index);

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/form1.h"
-#include "dsp/numeric.h"
+#include "base/numeric.h"
 #include "spectrum/alpha_caption.h"
 #include "spectrum/constants.h"
 
@@ -32,7 +32,7 @@ void Form1::ApplyRCShape() {
         top = kHalfGainTop;
       } else {
         const double r = (1 - std::cos((f - lower) * kPi / alpha)) / 2;
-        top = dsp::ToSingle(r * kTwipsPerGain + kFullGainTop);
+        top = base::ToSingle(r * kTwipsPerGain + kFullGainTop);
       }
     } else {
       top = kZeroGainTop;

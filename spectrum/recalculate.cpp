@@ -2,6 +2,7 @@
 #include <array>
 
 #include "app/form1.h"
+#include "dsp/impulse.h"
 #include "spectrum/constants.h"
 
 namespace app {
@@ -18,9 +19,13 @@ void Form1::Recalculate() {
 }
 
 void Form1::CalcImpulse() {
-  std::array<float, spectrum::kPointCount> tops{};
-  for (int i = 0; i < spectrum::kPointCount; ++i) tops[i] = cmdSource(i).Top;
-  dsp::CalcImpulse(tops, *this, platform_);
+  // gain = (3960 - Top) / 2700 in double precision, Top read as stored.
+  std::array<double, spectrum::kPointCount> gains{};
+  for (int i = 0; i < spectrum::kPointCount; ++i) {
+    gains[i] = (static_cast<double>(spectrum::kZeroGainTop) - cmdSource(i).Top) /
+               spectrum::kTwipsPerGain;
+  }
+  dsp::CalcImpulse(gains, dSpectrum, dFFTData, dRawImpulse, dImpulseResponse, platform_);
 }
 
 }  // namespace app

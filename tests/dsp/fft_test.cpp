@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "dsp/errors.h"
+#include "base/errors.h"
 #include "dsp/fft.h"
 #include "dsp/fft_sse2.h"
 #include "dsp/fft_sse3.h"
@@ -21,7 +21,7 @@
 namespace {
 
 using testing_support::RecordingSink;
-using Transform = void (*)(std::span<double>, std::int32_t, bool, dsp::MessageSink&);
+using Transform = void (*)(std::span<double>, std::int32_t, bool, base::MessageSink&);
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -74,7 +74,7 @@ TEST_P(BothPaths, RaisesOverflowFromTwoToTheThirtyOnBeforeTouchingAnything) {
        {std::int32_t{1} << 30, (std::int32_t{1} << 30) + 1, std::numeric_limits<std::int32_t>::max()}) {
     std::vector<double> data = RandomParts(8, 2);
     const std::vector<double> before = data;
-    EXPECT_THROW(Run(data, points, false), dsp::OverflowError) << points;
+    EXPECT_THROW(Run(data, points, false), base::OverflowError) << points;
     EXPECT_TRUE(SameBits(data, before));
   }
   EXPECT_TRUE(sink.messages.empty());
@@ -83,7 +83,7 @@ TEST_P(BothPaths, RaisesOverflowFromTwoToTheThirtyOnBeforeTouchingAnything) {
 TEST_P(BothPaths, RaisesSubscriptErrorForAShortArrayUnchanged) {
   std::vector<double> data = RandomParts(2 * 64 - 1, 3);
   const std::vector<double> before = data;
-  EXPECT_THROW(Run(data, 64, true), dsp::SubscriptError);
+  EXPECT_THROW(Run(data, 64, true), base::SubscriptError);
   EXPECT_TRUE(SameBits(data, before));
 }
 
@@ -93,7 +93,7 @@ TEST_P(BothPaths, RaisesFloatingPointErrorForNonFiniteInputUnchanged) {
       std::vector<double> data = RandomParts(256, 4);
       data[where] = bad;
       const std::vector<double> before = data;
-      EXPECT_THROW(Run(data, 128, false), dsp::FloatingPointError) << bad << " at " << where;
+      EXPECT_THROW(Run(data, 128, false), base::FloatingPointError) << bad << " at " << where;
       EXPECT_TRUE(SameBits(data, before));
     }
   }
@@ -225,7 +225,7 @@ TEST_P(BothPaths, NeverReadsOrWritesFromElement2NOn) {
 
 // The pairs-of-butterflies stages, which ComplexFFT takes only on processors
 // without SSE3; the inputs here always pass its checks.
-void InPairs(std::span<double> data, std::int32_t points, bool inverse, dsp::MessageSink&) {
+void InPairs(std::span<double> data, std::int32_t points, bool inverse, base::MessageSink&) {
   if constexpr (nrFFT::sse2::kAvailable) {
     nrFFT::sse2::TransformInPairs(data.data(), points, inverse);
   }

@@ -26,7 +26,12 @@ Tops AllAt(double gain) { return TopsOf({gain, gain, gain, gain, gain, gain, gai
 
 class CalcImpulse : public ::testing::Test {
  protected:
-  void Run(const Tops& tops) { dsp::CalcImpulse(tops, arrays, sink); }
+  // The window's reading of a point: gain = (3960 - Top) / 2700.
+  void Run(const Tops& tops) {
+    std::array<double, 9> gains{};
+    for (int k = 0; k < 9; ++k) gains[k] = (3960.0 - tops[k]) / 2700.0;
+    dsp::CalcImpulse(gains, arrays, sink);
+  }
 
   double Response(int i) const { return arrays.dImpulseResponse(i); }
   double Smallest() const {

@@ -4,12 +4,12 @@
 #include <string_view>
 #include <vector>
 
-#include "dsp/message_sink.h"
+#include "base/message_sink.h"
 
 namespace testing_support {
 
 /// A message sink that keeps every message it is given, in order.
-struct RecordingSink : dsp::MessageSink {
+struct RecordingSink : base::MessageSink {
   void MsgBox(std::string_view text) override { messages.emplace_back(text); }
   std::vector<std::string> messages;
 };

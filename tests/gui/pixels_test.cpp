@@ -69,7 +69,7 @@ class Pixels : public WindowTest {
 
   // Whether the trace of `samples` (both strokes) passes within `tolerance`
   // of box point (x, y).
-  bool TraceNear(const dsp::FixedArray<1024>& samples, double x, double y, double tolerance) const {
+  bool TraceNear(const base::FixedArray<1024>& samples, double x, double y, double tolerance) const {
     const int centre = static_cast<int>(x / W() * 1024);
     for (int k = std::max(1, centre - 3); k <= std::min(1023, centre + 3); ++k) {
       const double x1 = W() * (k - 1) / 1024, y1 = SampleY(samples(k - 1));
@@ -81,8 +81,8 @@ class Pixels : public WindowTest {
     return false;
   }
 
-  int ExpectTrace(const PixelProbe& probe, const dsp::FixedArray<1024>& samples, QColor colour,
-                  const dsp::FixedArray<1024>* above) {
+  int ExpectTrace(const PixelProbe& probe, const base::FixedArray<1024>& samples, QColor colour,
+                  const base::FixedArray<1024>* above) {
     int checked = 0;
     for (int k = 8; k < 1024; k += 24) {
       const double x = W() * k / 1024;

@@ -128,13 +128,16 @@ std::string CheckPlot(const app::Form1& form) {
 
 struct ArrayChecker::Copy {
   dsp::ImpulseArrays arrays;
-  dsp::FixedArray<1024> memory;
+  base::FixedArray<1024> memory;
   std::array<float, 9> tops{};
   bool held = false;
   std::vector<app::Stroke> strokes;
 
   void Take(const app::Form1& form) {
-    arrays = form;
+    arrays.dSpectrum = form.dSpectrum;
+    arrays.dFFTData = form.dFFTData;
+    arrays.dRawImpulse = form.dRawImpulse;
+    arrays.dImpulseResponse = form.dImpulseResponse;
     memory = form.dMemory;
     for (int k = 0; k <= 8; ++k) tops[k] = form.cmdSource(k).Top;
     held = form.bMemoryHeld;

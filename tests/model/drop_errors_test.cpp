@@ -45,7 +45,7 @@ TEST_F(DropErrorsTest, HeightBeyondSixteenBitsRaisesOverflowAndChangesNothing) {
                        // -32642 - 127.5 = -32769.5 to -32770.
                        32895.0f, -32642.0f};
   for (float y : bad) {
-    EXPECT_THROW(form.Form_DragDrop(form.cmdSource(3), 7000.0f, y), dsp::OverflowError) << y;
+    EXPECT_THROW(form.Form_DragDrop(form.cmdSource(3), 7000.0f, y), base::OverflowError) << y;
     EXPECT_TRUE(Now() == before) << "y = " << y << " moved something";
   }
 }

@@ -33,7 +33,7 @@ void ExpectExactIndexes(ControlArray<Control>& array, const std::vector<int>& in
     if (listed) {
       EXPECT_EQ(array(i).Index, i);
     } else {
-      EXPECT_THROW(array(i), dsp::SubscriptError) << "index " << i;
+      EXPECT_THROW(array(i), base::SubscriptError) << "index " << i;
     }
   }
 }

@@ -38,7 +38,7 @@ class PlotTest : public ::testing::Test, protected LoadedForm {
 
   // The trace of `samples` starting at strokes()[first], from the start
   // height `startY`: every segment twice, the second stroke 15 units lower.
-  void ExpectTrace(std::size_t first, const dsp::FixedArray<1024>& samples, double startY,
+  void ExpectTrace(std::size_t first, const base::FixedArray<1024>& samples, double startY,
                    app::Colour colour) {
     const std::vector<Stroke>& s = Strokes();
     ASSERT_GE(s.size(), first + kTraceStrokes);
@@ -111,7 +111,7 @@ TEST_F(PlotTest, PeakAtTimeZeroTouchesTheTopEdgeOnGridLineFour) {
 }
 
 TEST_F(PlotTest, FullScaleSamplesReachTheEdges) {
-  dsp::FixedArray<1024> samples;
+  base::FixedArray<1024> samples;
   samples(512) = 1.0;
   samples(100) = -1.0;
   samples(200) = -1.5;  // below the box: drawn, and left to the clipping
@@ -153,7 +153,7 @@ TEST_F(PlotTest, MemoryFollowsTheCheckBoxAtTheNextEdit) {
   }
   EXPECT_EQ(Strokes()[green].Y2, Strokes()[blue].Y2);
   const std::vector<Stroke> remembered = Slice(Strokes(), green, kTraceStrokes);
-  const dsp::FixedArray<1024> first = form.dImpulseResponse;
+  const base::FixedArray<1024> first = form.dImpulseResponse;
 
   // Second edit (a preset): the green trace still shows the first response.
   form.hscAlpha.Value = 50;
@@ -192,7 +192,7 @@ TEST_F(PlotTest, MemoryClickOnlyRecolours) {
   const std::vector<Stroke> before = Strokes();
   const auto revision = form.picSpectrum.Revision();
   const auto tops = testing_support::TopsOf(form);
-  const dsp::FixedArray<1024> response = form.dImpulseResponse;
+  const base::FixedArray<1024> response = form.dImpulseResponse;
   for (int value : {1, 0, 1, 0}) {
     ClickMemory(form, value);
     EXPECT_EQ(form.chkMemory.ForeColor, value == 1 ? kGreen : 0x000000u);

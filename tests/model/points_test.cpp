@@ -135,8 +135,8 @@ TEST(Drop, BadPointerHeightIsRefusedAndChangesNothing) {
   app::Form1& f = w.form;
   const float top = f.cmdSource(1).Top;
   const auto strokes = f.picSpectrum.Revision();
-  EXPECT_THROW(f.Form_DragDrop(f.cmdSource(1), 0, NAN), dsp::OverflowError);
-  EXPECT_THROW(f.Form_DragDrop(f.cmdSource(1), 0, 1e9f), dsp::OverflowError);
+  EXPECT_THROW(f.Form_DragDrop(f.cmdSource(1), 0, NAN), base::OverflowError);
+  EXPECT_THROW(f.Form_DragDrop(f.cmdSource(1), 0, 1e9f), base::OverflowError);
   EXPECT_EQ(f.cmdSource(1).Top, top);
   EXPECT_EQ(f.picSpectrum.Revision(), strokes);
 }

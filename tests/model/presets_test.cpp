@@ -50,7 +50,7 @@ class PresetsTest : public ::testing::Test, protected LoadedForm {
       EXPECT_EQ(form.cmdShape(i).Left, 12360.0f - form.cmdSource(i).Left) << i;
     }
     const auto curve = EndsOf(form.lneFreq, 0, 17);
-    const dsp::FixedArray<1024> response = form.dImpulseResponse;
+    const base::FixedArray<1024> response = form.dImpulseResponse;
     form.DrawSpectrum();
     form.CalcImpulse();
     EXPECT_EQ(EndsOf(form.lneFreq, 0, 17), curve);

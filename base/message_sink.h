@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace dsp {
+namespace base {
 
 /// Where a routine that cannot do its job tells the user so.
 class MessageSink {
@@ -14,4 +14,4 @@ class MessageSink {
   virtual void MsgBox(std::string_view text) = 0;
 };
 
-}  // namespace dsp
+}  // namespace base

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <span>
 
-#include "dsp/errors.h"
+#include "base/errors.h"
 
-namespace dsp {
+namespace base {
 
 /// A window-level fixed array of doubles with bounds 0 .. Upper, zero when
 /// created. Indexing with operator() checks the bounds and raises
@@ -34,4 +34,4 @@ class FixedArray {
   alignas(16) std::array<double, kSize> values_{};
 };
 
-}  // namespace dsp
+}  // namespace base

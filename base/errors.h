@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace dsp {
+namespace base {
 
 /// Base of the run-time errors that the program's procedures raise to their
 /// callers instead of handling them; the view's event dispatch reports them.
@@ -31,4 +31,4 @@ class FloatingPointError : public RuntimeError {
       : RuntimeError("Floating-point error: " + what) {}
 };
 
-}  // namespace dsp
+}  // namespace base

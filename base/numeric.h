@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "dsp/errors.h"
+#include "base/errors.h"
 
-namespace dsp {
+namespace base {
 
 /// Converts to a 16-bit integer, taking the nearest integer with halves to the
 /// even neighbour. Raises OverflowError outside -32768 .. 32767 or for NaN.
@@ -27,4 +27,4 @@ inline float ToSingle(double value) {
   return static_cast<float>(value);
 }
 
-}  // namespace dsp
+}  // namespace base
