@@ -1,4 +1,5 @@
-// The transform, its plain loop and FFTW on the same 1024 points. Each
+// The transform, each of its implementations and FFTW on the same 1024
+// points. Each
 // iteration first copies the same fixed input into the buffer (in-place
 // transforms run back to back would drift into overflow or denormals), so
 // every transform time includes that copy; BM_ResetInput times the copy
@@ -12,8 +13,10 @@
 #include <random>
 
 #include "bench/constants.h"
+#include "bench/fft_bench.h"
 #include "bench/null_sink.h"
 #include "dsp/fft.h"
+#include "dsp/fft_paths.h"
 
 namespace bench {
 namespace {
@@ -36,20 +39,37 @@ struct alignas(64) Workspace {
   std::array<double, 2 * kFFTPoints> input{};  // both parts uniform in [-1, 1)
 };
 
-template <auto Transform>
-void TimeTransform(benchmark::State& state) {
+template <class Transform>
+void TimeTransform(benchmark::State& state, Transform transform) {
   const auto work = std::make_unique<Workspace>();
   NullSink sink;
   for (auto _ : state) {
     work->ResetInput();
-    Transform(work->buffer, kFFTPoints, true, sink);
+    transform(work->buffer, sink);
     benchmark::DoNotOptimize(work->buffer.data());
     benchmark::ClobberMemory();
   }
 }
 
-void BM_ComplexFFT(benchmark::State& state) { TimeTransform<nrFFT::ComplexFFT>(state); }
-void BM_ComplexFFTPlain(benchmark::State& state) { TimeTransform<nrFFT::ComplexFFTPlain>(state); }
+void BM_ComplexFFT(benchmark::State& state) {
+  TimeTransform(state, [](std::span<double> data, NullSink& sink) {
+    nrFFT::ComplexFFT(data, kFFTPoints, true, sink);
+  });
+}
+
+// Each implementation the processor has, admission included, as
+// BM_FFTPath_<name>.
+[[maybe_unused]] const bool kPathsRegistered = [] {
+  for (const nrFFT::FftPath& path : nrFFT::FftPaths()) {
+    if (!path.Supported()) continue;
+    benchmark::RegisterBenchmark(PathBenchmarkName(path).c_str(), [&path](benchmark::State& state) {
+      TimeTransform(state, [&path](std::span<double> data, NullSink& sink) {
+        nrFFT::TransformWith(path, data, kFFTPoints, true, sink);
+      });
+    });
+  }
+  return true;
+}();
 
 // In place, planned once with FFTW_MEASURE. FFTW_FORWARD has the negative
 // exponent of our inverse direction; FFTW does not divide by the length.
@@ -77,8 +97,11 @@ void BM_ResetInput(benchmark::State& state) {
 
 }  // namespace
 
+std::string PathBenchmarkName(const nrFFT::FftPath& path) {
+  return "BM_FFTPath_" + std::string(path.name);
+}
+
 BENCHMARK(BM_ComplexFFT);
-BENCHMARK(BM_ComplexFFTPlain);
 BENCHMARK(BM_FFTW);
 BENCHMARK(BM_ResetInput);
 

@@ -16,14 +16,9 @@ namespace nrFFT {
 /// for lengths of 2^30 and more, base::SubscriptError when dData is shorter
 /// than 2*lPoints, and base::FloatingPointError for a non-finite input value;
 /// each before any element is changed. Elements from 2*lPoints on are never
-/// touched.
+/// touched. Runs the fastest implementation the processor has (see
+/// dsp/fft_paths.h); all give the same bits.
 void ComplexFFT(std::span<double> dData, std::int32_t lPoints, bool bInverse,
                 base::MessageSink& sink);
-
-/// The same transform computed one butterfly at a time: the reference whose
-/// results ComplexFFT reproduces bit for bit, and the path on processors
-/// without two-lane double arithmetic.
-void ComplexFFTPlain(std::span<double> dData, std::int32_t lPoints, bool bInverse,
-                     base::MessageSink& sink);
 
 }  // namespace nrFFT

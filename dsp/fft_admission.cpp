@@ -1,12 +1,11 @@
-#include "dsp/fft_steps.h"
+#include "dsp/fft_admission.h"
 
 #include <bit>
-#include <utility>
 
 #include "dsp/constants.h"
 #include "base/errors.h"
 
-namespace nrFFT::steps {
+namespace nrFFT {
 
 bool Admit(std::span<const double> dData, std::int32_t lPoints, base::MessageSink& sink) {
   std::int32_t b = 2;
@@ -39,26 +38,4 @@ bool Admit(std::span<const double> dData, std::int32_t lPoints, base::MessageSin
   return true;
 }
 
-// 1-based positions of the real parts, as in the butterfly stages.
-void Reorder(double* data, std::int32_t nn, std::int32_t n) {
-  std::int32_t j = 1;
-  for (std::int32_t i = 1; i < n; i += 2) {
-    if (j > i) {
-      std::swap(data[j - 1], data[i - 1]);
-      std::swap(data[j], data[i]);
-    }
-    std::int32_t m = nn;
-    while (m >= 2 && j > m) {
-      j -= m;
-      m /= 2;
-    }
-    j += m;
-  }
-}
-
-void Scale(double* data, std::int32_t n, std::int32_t nn) {
-  const double divisor = nn;
-  for (std::int32_t k = 0; k < n; ++k) data[k] = data[k] / divisor;
-}
-
-}  // namespace nrFFT::steps
+}  // namespace nrFFT

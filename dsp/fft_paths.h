@@ -1,0 +1,44 @@
+#pragma once
+
+// The implementations of the transform's reordering, butterfly stages and
+// scaling, and the one choice among them. All give the plain loop's results
+// to the last bit.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "base/message_sink.h"
+
+namespace nrFFT {
+
+/// One implementation: runs on the admitted data[0 .. 2*nn-1] (nn a power of
+/// two from 2 to 2^29) where `Supported()` says the processor can.
+struct FftPath {
+  std::string_view name;
+  bool (*Supported)();
+  void (*Run)(double* data, std::int32_t nn, bool bInverse);
+};
+
+/// Every implementation, best first: AVX2, SSE3, SSE2 (those three on x86-64
+/// only), then the plain loop, the reference, which runs everywhere.
+std::span<const FftPath> FftPaths();
+
+/// The first of FftPaths() that the processor supports, chosen once.
+const FftPath& SelectedFftPath();
+
+/// ComplexFFT through `path`: the same admission, then path.Run.
+void TransformWith(const FftPath& path, std::span<double> dData, std::int32_t lPoints,
+                   bool bInverse, base::MessageSink& sink);
+
+// The implementations' entry points, for FftPaths().
+void RunPlain(double* data, std::int32_t nn, bool bInverse);
+void RunSse2(double* data, std::int32_t nn, bool bInverse);
+void RunSse3(double* data, std::int32_t nn, bool bInverse);
+void RunAvx2(double* data, std::int32_t nn, bool bInverse);
+
+/// The bit-reversal reordering of the vector paths (the plain loop's order
+/// of swaps is its own; the result is the same permutation).
+void ReorderInPairs(double* data, std::int32_t nn);
+
+}  // namespace nrFFT
