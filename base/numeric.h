@@ -16,14 +16,19 @@ inline std::int16_t RoundToInt16(double value) {
   return static_cast<std::int16_t>(rounded);
 }
 
+/// FLT_MAX plus half its unit in the last place: from here on the nearest
+/// float is infinite.
+inline constexpr double kFloatLimit = 0x1.ffffffp127;
+
+/// Whether ToSingle stores `value` without raising: finite and within the
+/// float range (NaN fails the comparison).
+inline bool FitsSingle(double value) { return std::fabs(value) < kFloatLimit; }
+
 /// Stores a double-precision result as single precision (nearest float).
 /// Raises OverflowError beyond the float range and FloatingPointError for NaN.
 inline float ToSingle(double value) {
-  // FLT_MAX plus half its unit in the last place: from here on the nearest
-  // float is infinite.
-  constexpr double kFloatLimit = 0x1.ffffffp127;
   if (std::isnan(value)) throw FloatingPointError("invalid operation");
-  if (std::fabs(value) >= kFloatLimit) throw OverflowError();
+  if (!FitsSingle(value)) throw OverflowError();
   return static_cast<float>(value);
 }
 

@@ -29,30 +29,20 @@ struct Avx2 {
     return _mm256_set_pd(wi[1], wr[1], wi[0], wr[0]);
   }
   static V Swap(V v) { return _mm256_permute_pd(v, 0b0101); }
-  static V DupReal(const double* p) { return _mm256_movedup_pd(Load(p)); }
-  static V DupImag(const double* p) { return _mm256_permute_pd(Load(p), 0b1111); }
+  static V DupReal(V v) { return _mm256_movedup_pd(v); }
+  static V DupImag(V v) { return _mm256_permute_pd(v, 0b1111); }
   static V AddSub(V a, V b) { return _mm256_addsub_pd(a, b); }
   static V Min(V a, V b) { return _mm256_min_pd(a, b); }
   static V Max(V a, V b) { return _mm256_max_pd(a, b); }
 
-  // The butterflies of one factor in two groups, istep elements apart: the
-  // arithmetic of Stages::Butterflies on points gathered from both.
-  static void Spread(double* a, std::ptrdiff_t istep, std::ptrdiff_t mmax, V w, V swapped) {
-    double* const b = a + istep;
-    const V lower = _mm256_loadu2_m128d(b + mmax, a + mmax);
-    V temp = AddSub(w * _mm256_movedup_pd(lower), swapped * _mm256_permute_pd(lower, 0b1111));
-    temp = Max(Set1(-dsp::kProductClamp), Min(Set1(dsp::kProductClamp), temp));
-    const V upper = _mm256_loadu2_m128d(b, a);
-    _mm256_storeu2_m128d(b + mmax, a + mmax, upper - temp);
-    _mm256_storeu2_m128d(b, a, temp + upper);
-  }
+  static V Load(const double* a, const double* b) { return _mm256_loadu2_m128d(b, a); }
+  static void Store(double* a, double* b, V v) { _mm256_storeu2_m128d(b, a, v); }
 };
 
 }  // namespace
 
 void RunAvx2(double* data, std::int32_t nn, bool bInverse) {
   if (nn < Stages<Avx2>::kFewestPoints) return RunPlain(data, nn, bInverse);
-  ReorderInPairs(data, nn);
   Stages<Avx2>::Run(data, nn, bInverse);
 }
 

@@ -37,8 +37,4 @@ void RunSse2(double* data, std::int32_t nn, bool bInverse);
 void RunSse3(double* data, std::int32_t nn, bool bInverse);
 void RunAvx2(double* data, std::int32_t nn, bool bInverse);
 
-/// The bit-reversal reordering of the vector paths (the plain loop's order
-/// of swaps is its own; the result is the same permutation).
-void ReorderInPairs(double* data, std::int32_t nn);
-
 }  // namespace nrFFT

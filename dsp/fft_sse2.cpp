@@ -24,8 +24,8 @@ struct Sse2 {
   static V Set1(double x) { return _mm_set1_pd(x); }
   static V Factors(const double* wr, const double* wi) { return _mm_set_pd(wi[0], wr[0]); }
   static V Swap(V v) { return _mm_shuffle_pd(v, v, 1); }
-  static V DupReal(const double* p) { return _mm_load1_pd(p); }
-  static V DupImag(const double* p) { return _mm_load1_pd(p + 1); }
+  static V DupReal(V v) { return _mm_unpacklo_pd(v, v); }
+  static V DupImag(V v) { return _mm_unpackhi_pd(v, v); }
   // Lane 0 a - b, lane 1 a + b.
   static V AddSub(V a, V b) { return _mm_move_sd(_mm_add_pd(a, b), _mm_sub_pd(a, b)); }
   static V Min(V a, V b) { return _mm_min_pd(a, b); }
@@ -36,7 +36,6 @@ struct Sse2 {
 
 void RunSse2(double* data, std::int32_t nn, bool bInverse) {
   if (nn < Stages<Sse2>::kFewestPoints) return RunPlain(data, nn, bInverse);
-  ReorderInPairs(data, nn);
   Stages<Sse2>::Run(data, nn, bInverse);
 }
 

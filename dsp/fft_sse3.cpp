@@ -26,8 +26,8 @@ struct Sse3 {
   static V Set1(double x) { return _mm_set1_pd(x); }
   static V Factors(const double* wr, const double* wi) { return _mm_set_pd(wi[0], wr[0]); }
   static V Swap(V v) { return _mm_shuffle_pd(v, v, 1); }
-  static V DupReal(const double* p) { return _mm_loaddup_pd(p); }
-  static V DupImag(const double* p) { return _mm_loaddup_pd(p + 1); }
+  static V DupReal(V v) { return _mm_movedup_pd(v); }
+  static V DupImag(V v) { return _mm_unpackhi_pd(v, v); }
   static V AddSub(V a, V b) { return _mm_addsub_pd(a, b); }
   static V Min(V a, V b) { return _mm_min_pd(a, b); }
   static V Max(V a, V b) { return _mm_max_pd(a, b); }
@@ -37,7 +37,6 @@ struct Sse3 {
 
 void RunSse3(double* data, std::int32_t nn, bool bInverse) {
   if (nn < Stages<Sse3>::kFewestPoints) return RunPlain(data, nn, bInverse);
-  ReorderInPairs(data, nn);
   Stages<Sse3>::Run(data, nn, bInverse);
 }
 

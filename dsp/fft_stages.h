@@ -28,6 +28,8 @@ namespace nrFFT {
 
 /// `Ops` supplies the register type V holding kBlock complex points, and its
 /// loads, stores, shuffles, min, max and add-subtract; + - * are lane-wise.
+/// With two points per register, Load(a, b) and Store(a, b, v) take one
+/// point from a and one from b.
 template <class Ops>
 struct Stages {
   using V = typename Ops::V;
@@ -59,19 +61,20 @@ struct Stages {
     double wpi;
   };
 
-  // The split stages' recurrences, run ahead during the earlier stages one
-  // step every `period` butterfly registers, keeping the states where lane
-  // 1, 2 and 3 of each begin: a fixed handful of scalars for any length.
+  // The split stages' recurrences, run ahead during the reordering, one step
+  // per exchange of two points (there are more exchanges than steps), keeping
+  // the states where lanes 1, 2 and 3 of each begin: a fixed handful of
+  // scalars for any length.
   struct Ahead {
-    Ahead(std::ptrdiff_t n, double s, std::ptrdiff_t ticks)
+    Ahead(std::ptrdiff_t n, double s)
         : chains{Twiddle(n / 8, s), Twiddle(n / 4, s), Twiddle(n / 2, s)} {
       for (int c = 0; c < kSplit; ++c) {
         segment[c] = n / (16 >> c) / kLanes;  // factors per lane: (mmax / 2) / kLanes
+        shift[c] = std::countr_zero(static_cast<std::uint64_t>(segment[c]));
         wr[c][0] = 1.0;
         wi[c][0] = 0.0;
       }
       needed = (kLanes - 1) * segment[kSplit - 1];
-      period = countdown = ticks > needed ? ticks / needed : 1;
     }
     void Step() {
       if (done == needed) return;
@@ -79,16 +82,15 @@ struct Stages {
       for (int c = 0; c < kSplit; ++c) {
         if (done > (kLanes - 1) * segment[c]) continue;
         chains[c].Advance();
-        if (done % segment[c] == 0) {
-          wr[c][done / segment[c]] = chains[c].wr;
-          wi[c][done / segment[c]] = chains[c].wi;
+        if ((done & (segment[c] - 1)) != 0) continue;
+        // Constant indexes only, so the compiler keeps all of this in
+        // registers rather than memory, off the recurrences' chains.
+        for (int lane = 1; lane < kLanes; ++lane) {
+          if (done >> shift[c] == lane) {
+            wr[c][lane] = chains[c].wr;
+            wi[c][lane] = chains[c].wi;
+          }
         }
-      }
-    }
-    void Tick() {
-      if (--countdown == 0) {
-        countdown = period;
-        Step();
       }
     }
     void Finish() {
@@ -96,56 +98,98 @@ struct Stages {
     }
 
     Twiddle chains[kSplit];
-    std::ptrdiff_t segment[kSplit];
+    std::ptrdiff_t segment[kSplit];  // a power of two
+    int shift[kSplit];                // its logarithm
     double wr[kSplit][kLanes];
     double wi[kSplit][kLanes];
     std::ptrdiff_t done = 0;
     std::ptrdiff_t needed;
-    std::ptrdiff_t period;
-    std::ptrdiff_t countdown;
   };
 
-  // kBlock butterflies: upper points from a, lower points mmax elements on;
-  // w holds their factors as (wr, wi) pairs, swapped as (wi, wr). Products
-  // as tempr = wr*x - wi*y, tempi = wi*x + wr*y; the clamps min(C, t) and
-  // max(-C, t) are exactly the strict comparisons t > C and t < -C, a NaN
-  // passing through.
-  static void Butterflies(double* a, std::ptrdiff_t mmax, V w, V swapped) {
-    double* const b = a + mmax;
-    V temp = Ops::AddSub(w * Ops::DupReal(b), swapped * Ops::DupImag(b));
+  // kBlock butterflies on registers: w holds their factors as (wr, wi)
+  // pairs, swapped as (wi, wr). Products as tempr = wr*x - wi*y,
+  // tempi = wi*x + wr*y; the clamps min(C, t) and max(-C, t) are exactly the
+  // strict comparisons t > C and t < -C, a NaN passing through.
+  static void Butterflies(V& upper, V& lower, V w, V swapped) {
+    V temp = Ops::AddSub(w * Ops::DupReal(lower), swapped * Ops::DupImag(lower));
     temp = Ops::Max(Ops::Set1(-dsp::kProductClamp), Ops::Min(Ops::Set1(dsp::kProductClamp), temp));
-    const V upper = Ops::Load(a);
-    Ops::Store(b, upper - temp);
-    Ops::Store(a, temp + upper);
+    lower = upper - temp;
+    upper = temp + upper;
+  }
+
+  // The same with the upper points from a, the lower ones mmax elements on.
+  static void Butterflies(double* a, std::ptrdiff_t mmax, V w, V swapped) {
+    V upper = Ops::Load(a);
+    V lower = Ops::Load(a + mmax);
+    Butterflies(upper, lower, w, swapped);
+    Ops::Store(a + mmax, lower);
+    Ops::Store(a, upper);
+  }
+
+  // kBlock factors of a recurrence, which advances past them.
+  static V Next(Twiddle& w) {
+    double wr[kBlock];
+    double wi[kBlock];
+    for (int k = 0; k < kBlock; ++k) {
+      wr[k] = w.wr;
+      wi[k] = w.wi;
+      w.Advance();
+    }
+    return Ops::Factors(wr, wi);
+  }
+
+  // Two stages before the split ones in one pass, four points at a time:
+  // stage mmax on (p0, p1) and (p2, p3), then stage 2*mmax on (p0, p2), whose
+  // factor is step t of its recurrence, and (p1, p3), step t + mmax/2.
+  static void TwoStages(double* data, std::ptrdiff_t n, std::ptrdiff_t mmax, double s) {
+    Twiddle first(mmax, s);
+    Twiddle second(2 * mmax, s);
+    Twiddle secondHalf = second;
+    for (std::ptrdiff_t k = 0; k < mmax / 2; ++k) secondHalf.Advance();
+    for (std::ptrdiff_t m = 0; m < mmax; m += 2 * kBlock) {
+      const V a = Next(first), b = Next(second), c = Next(secondHalf);
+      const V sa = Ops::Swap(a), sb = Ops::Swap(b), sc = Ops::Swap(c);
+      for (std::ptrdiff_t i = m; i < n; i += 4 * mmax) {
+        double* const p = data + i;
+        V p0 = Ops::Load(p), p1 = Ops::Load(p + mmax);
+        V p2 = Ops::Load(p + 2 * mmax), p3 = Ops::Load(p + 3 * mmax);
+        Butterflies(p0, p1, a, sa);
+        Butterflies(p2, p3, a, sa);
+        Butterflies(p0, p2, b, sb);
+        Butterflies(p1, p3, c, sc);
+        Ops::Store(p, p0);
+        Ops::Store(p + mmax, p1);
+        Ops::Store(p + 2 * mmax, p2);
+        Ops::Store(p + 3 * mmax, p3);
+      }
+    }
   }
 
   // A stage before the split ones: one recurrence, kBlock factors at a time.
-  static void Stage(double* data, std::ptrdiff_t n, std::ptrdiff_t mmax, double s, Ahead& ahead) {
+  static void Stage(double* data, std::ptrdiff_t n, std::ptrdiff_t mmax, double s) {
     const std::ptrdiff_t istep = 2 * mmax;
     Twiddle w(mmax, s);
     if constexpr (kBlock > 1) {
       if (mmax / 2 < kBlock) {  // one factor: its butterflies in pairs of groups
         const V factor = Ops::Factor(w.wr, w.wi);
+        const V swapped = Ops::Swap(factor);
         for (std::ptrdiff_t g = 0; g < n; g += 2 * istep) {
-          Ops::Spread(data + g, istep, mmax, factor, Ops::Swap(factor));
-          ahead.Tick();
-        }
+          double* const a = data + g;
+          double* const b = a + istep;
+          V upper = Ops::Load(a, b);
+          V lower = Ops::Load(a + mmax, b + mmax);
+          Butterflies(upper, lower, factor, swapped);
+          Ops::Store(a + mmax, b + mmax, lower);
+          Ops::Store(a, b, upper);
+          }
         return;
       }
     }
     for (std::ptrdiff_t m = 0; m < mmax; m += 2 * kBlock) {
-      double wr[kBlock];
-      double wi[kBlock];
-      for (int k = 0; k < kBlock; ++k) {
-        wr[k] = w.wr;
-        wi[k] = w.wi;
-        w.Advance();
-      }
-      const V factor = Ops::Factors(wr, wi);
+      const V factor = Next(w);
       const V swapped = Ops::Swap(factor);
       for (std::ptrdiff_t i = m; i < n; i += istep) {
         Butterflies(data + i, mmax, factor, swapped);
-        ahead.Tick();
       }
     }
   }
@@ -155,13 +199,18 @@ struct Stages {
     const std::ptrdiff_t mmax = n / (8 >> c);
     const std::ptrdiff_t istep = 2 * mmax;
     const std::ptrdiff_t span = 2 * ahead.segment[c];  // elements from lane to lane
-    const double wpr = ahead.chains[c].wpr;
-    const double wpi = ahead.chains[c].wpi;
-    double wr[kLanes];
-    double wi[kLanes];
+    // The lanes' recurrences side by side in one vector each, every lane
+    // with the scalar recurrence's operations.
+    using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
+    Lanes wr;
+    Lanes wi;
+    Lanes wpr;
+    Lanes wpi;
     for (int l = 0; l < kLanes; ++l) {
       wr[l] = ahead.wr[c][l];
       wi[l] = ahead.wi[c][l];
+      wpr[l] = ahead.chains[c].wpr;
+      wpi[l] = ahead.chains[c].wpi;
     }
     for (std::ptrdiff_t m = 0; m < span; m += 2 * kBlock) {
       double fr[kLanes][kBlock];
@@ -170,8 +219,10 @@ struct Stages {
         for (int l = 0; l < kLanes; ++l) {
           fr[l][k] = wr[l];
           fi[l][k] = wi[l];
-          Twiddle::Advance(wr[l], wi[l], wpr, wpi);
         }
+        const Lanes wtemp = wr;
+        wr = (wpr * wr - wi * wpi) + wr;
+        wi = (wpr * wi + wtemp * wpi) + wi;
       }
       V factor[kLanes];
       V swapped[kLanes];
@@ -185,14 +236,63 @@ struct Stages {
     }
   }
 
-  /// The butterfly stages and the scaling of the reordered data[0 .. 2*nn-1],
+  // Given r, the bit reversal of v - 1 within a field of fieldSize values,
+  // returns that of v: v flips the trailing ones of v - 1 and the zero above
+  // them, that is as many leading bits of r.
+  static std::uint32_t NextReversed(std::uint32_t r, std::uint32_t v, std::uint32_t fieldSize) {
+    return r ^ (fieldSize - (fieldSize >> (std::countr_zero(v) + 1)));
+  }
+
+  // The bit-reversal permutation, visiting only the pairs that swap. A point
+  // index of L bits is split into a high and a low field of h bits and, for
+  // odd L, one middle bit; reversing the index reverses each field and
+  // exchanges high and low. Point (hi, mid, rev(x)) therefore swaps with
+  // (x, mid, rev(hi)), and it is the lower of the two exactly when x > hi.
+  // The exchanges are loads and stores only, so the recurrences run ahead
+  // alongside, off their critical path.
+  static void Reorder(double* data, std::int32_t nn, Ahead& ahead) {
+    const int bitCount = std::countr_zero(static_cast<std::uint32_t>(nn));
+    const int h = bitCount / 2;
+    const int shift = bitCount - h;  // h plus the middle bit, if any
+    const std::uint32_t fieldSize = 1u << h;
+    const std::uint32_t midCount = 1u << (shift - h);
+    std::uint32_t reversedHi = 0;
+    for (std::uint32_t hi = 0; hi + 1 < fieldSize; ++hi) {
+      const std::uint32_t reversedNext = NextReversed(reversedHi, hi + 1, fieldSize);
+      for (std::uint32_t mid = 0; mid < midCount; ++mid) {
+        std::uint32_t reversedX = reversedNext;
+        for (std::uint32_t x = hi + 1; x < fieldSize; ++x) {
+          double* const p = data + 2 * std::size_t{(hi << shift) | (mid << h) | reversedX};
+          double* const q = data + 2 * std::size_t{(x << shift) | (mid << h) | reversedHi};
+          const __m128d atP = _mm_loadu_pd(p);
+          _mm_storeu_pd(p, _mm_loadu_pd(q));
+          _mm_storeu_pd(q, atP);
+          ahead.Step();
+          reversedX = NextReversed(reversedX, x + 1, fieldSize);
+        }
+      }
+      reversedHi = reversedNext;
+    }
+  }
+
+  /// The reordering, the butterfly stages and the scaling of data[0 .. 2*nn-1],
   /// nn a power of two of at least kFewestPoints.
   static void Run(double* data, std::int32_t nn, bool bInverse) {
     const std::ptrdiff_t n = 2 * static_cast<std::ptrdiff_t>(nn);
     const double s = bInverse ? -1.0 : 1.0;
-    const int stages = std::countr_zero(static_cast<std::uint32_t>(nn));
-    Ahead ahead(n, s, (stages - kSplit) * (nn / (2 * kBlock)));
-    for (std::ptrdiff_t mmax = 2; mmax < n / 8; mmax *= 2) Stage(data, n, mmax, s, ahead);
+    Ahead ahead(n, s);
+    Reorder(data, nn, ahead);
+    // The stages before the split ones: two by two, but alone where a stage
+    // has fewer than kBlock factors or no partner is left.
+    for (std::ptrdiff_t mmax = 2; mmax < n / 8;) {
+      if (mmax / 2 >= kBlock && 2 * mmax < n / 8) {
+        TwoStages(data, n, mmax, s);
+        mmax *= 4;
+      } else {
+        Stage(data, n, mmax, s);
+        mmax *= 2;
+      }
+    }
     ahead.Finish();
     for (int c = 0; c < kSplit; ++c) SplitStage(data, n, ahead, c);
     if (!bInverse) return;

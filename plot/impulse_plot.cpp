@@ -1,4 +1,6 @@
 // The impulse-response plot in picSpectrum, with its memory trace.
+#include <array>
+
 #include "app/form1.h"
 #include "base/numeric.h"
 #include "plot/constants.h"
@@ -19,14 +21,51 @@ void DrawSegment(PictureBox& box, Point p, Point q) {
            base::ToSingle(q.y + plot::kTraceDoubling));
 }
 
-void DrawTrace(PictureBox& box, const base::FixedArray<1024>& samples, Point start, double yZero,
+Point TracePoint(double width, const double* samples, int k, double yZero, double yScale) {
+  return {width * k / plot::kPlotSamples, yZero - yScale * samples[k]};
+}
+
+// The trace through samples[0 .. 1023] from `start`. Each point's values are
+// worked out and stored as single precision once, all before any is drawn;
+// only if one of them would raise is the trace drawn stroke by stroke, so
+// that the strokes before the fault stay drawn as they always were.
+void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start, double yZero,
                double yScale) {
-  Point previous = start;
-  for (int k = 0; k < plot::kPlotSamples; ++k) {
-    const Point point{static_cast<double>(box.ScaleWidth()) * k / plot::kPlotSamples,
-                      yZero - yScale * samples(k)};
-    DrawSegment(box, previous, point);
-    previous = point;
+  constexpr int kPoints = plot::kPlotSamples + 1;  // the start, then one per sample
+  const double* const samples = trace.Span().data();
+  const double width = box.ScaleWidth();
+  std::array<float, kPoints> xs;
+  std::array<float, kPoints> ys;
+  std::array<float, kPoints> lowerYs;  // of the doubled stroke
+  bool fits = true;
+  auto store = [&](int index, Point point) {
+    const double lowerY = point.y + plot::kTraceDoubling;
+    fits &= base::FitsSingle(point.x) & base::FitsSingle(point.y) & base::FitsSingle(lowerY);
+    xs[index] = static_cast<float>(point.x);
+    ys[index] = static_cast<float>(point.y);
+    lowerYs[index] = static_cast<float>(lowerY);
+  };
+  store(0, start);
+  for (int k = 0; k < plot::kPlotSamples; ++k) store(k + 1, TracePoint(width, samples, k, yZero, yScale));
+  if (!fits) {
+    Point previous = start;
+    for (int k = 0; k < plot::kPlotSamples; ++k) {
+      const Point point = TracePoint(width, samples, k, yZero, yScale);
+      DrawSegment(box, previous, point);
+      previous = point;
+    }
+    return;
+  }
+  Stroke* stroke = box.AddLines(2 * plot::kPlotSamples).data();
+  for (int k = 0; k < plot::kPlotSamples; ++k, stroke += 2) {
+    stroke[0].X1 = xs[k];
+    stroke[0].Y1 = ys[k];
+    stroke[0].X2 = xs[k + 1];
+    stroke[0].Y2 = ys[k + 1];
+    stroke[1].X1 = xs[k];
+    stroke[1].Y1 = lowerYs[k];
+    stroke[1].X2 = xs[k + 1];
+    stroke[1].Y2 = lowerYs[k + 1];
   }
 }
 
