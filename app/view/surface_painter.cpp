@@ -45,9 +45,8 @@ void PaintMarker(QPainter& painter, const app::Shape& marker, const QPalette& pa
   painter.restore();
 }
 
-template <class Array>
-void PaintLines(QPainter& painter, const Array& lines, const QPalette& palette) {
-  for (const app::Line& line : lines) PaintLine(painter, line, palette);
+void PaintImage(QPainter& painter, const app::Image& image, const QImage& logo) {
+  painter.drawImage(QRectF(image.Left, image.Top, image.Width, image.Height), logo);
 }
 
 void Append(QByteArray& digest, const app::Line& line) {
@@ -66,41 +65,51 @@ void Append(QByteArray& digest, const app::Label& label) {
   digest.append('\0');
 }
 
+void Append(QByteArray& digest, const app::Shape& marker) { Append(digest, marker, marker.Visible); }
+void Append(QByteArray& digest, const app::Image& image) { Append(digest, image, true); }
+
+// The one list of what the surface shows, bottom to top: `visit` is called
+// with each control and both painting and the digest go through it, so a
+// control added here is painted and watched for changes alike.
+template <class Visit>
+void ForEachOnSurface(const app::Form1& form, Visit&& visit) {
+  visit(form.Line1);
+  visit(form.Line2);
+  visit(form.Label1);
+  visit(form.Line3);
+  visit(form.Line4);
+  visit(form.Line5);
+  visit(form.Line6);
+  visit(form.Label2);
+  for (const app::Label& label : form.lblAt) visit(label);
+  visit(form.imgVesk);
+  for (const app::Shape& marker : form.cmdShape) visit(marker);
+  for (const app::Line& line : form.lneFreq) visit(line);
+  for (const app::Line& line : form.lneRotate) visit(line);
+  for (const app::Line& line : form.lneShift) visit(line);
+  visit(form.lblAlpha);
+}
+
 }  // namespace
 
 void PaintSurface(QPainter& painter, const app::Form1& form, const QImage& logo,
                   const QPalette& palette) {
-  PaintLine(painter, form.Line1, palette);
-  PaintLine(painter, form.Line2, palette);
-  PaintLabel(painter, form.Label1, palette);
-  PaintLine(painter, form.Line3, palette);
-  PaintLine(painter, form.Line4, palette);
-  PaintLine(painter, form.Line5, palette);
-  PaintLine(painter, form.Line6, palette);
-  PaintLabel(painter, form.Label2, palette);
-  for (const app::Label& label : form.lblAt) PaintLabel(painter, label, palette);
-  const app::Image& image = form.imgVesk;
-  painter.drawImage(QRectF(image.Left, image.Top, image.Width, image.Height), logo);
-  for (const app::Shape& marker : form.cmdShape) PaintMarker(painter, marker, palette);
-  PaintLines(painter, form.lneFreq, palette);
-  PaintLines(painter, form.lneRotate, palette);
-  PaintLines(painter, form.lneShift, palette);
-  PaintLabel(painter, form.lblAlpha, palette);
+  // One overload per kind of control: a kind without one does not compile.
+  struct Painter {
+    QPainter& painter;
+    const QImage& logo;
+    const QPalette& palette;
+    void operator()(const app::Line& line) const { PaintLine(painter, line, palette); }
+    void operator()(const app::Label& label) const { PaintLabel(painter, label, palette); }
+    void operator()(const app::Shape& marker) const { PaintMarker(painter, marker, palette); }
+    void operator()(const app::Image& image) const { PaintImage(painter, image, logo); }
+  };
+  ForEachOnSurface(form, Painter{painter, logo, palette});
 }
 
 QByteArray SurfaceDigest(const app::Form1& form) {
   QByteArray digest;
-  for (const app::Line* line : {&form.Line1, &form.Line2, &form.Line3, &form.Line4, &form.Line5,
-                                &form.Line6}) {
-    Append(digest, *line);
-  }
-  for (const app::Label* label : {&form.Label1, &form.Label2, &form.lblAlpha}) Append(digest, *label);
-  for (const app::Label& label : form.lblAt) Append(digest, label);
-  for (const app::Shape& marker : form.cmdShape) Append(digest, marker, marker.Visible);
-  for (const auto* lines : {&form.lneFreq, &form.lneRotate, &form.lneShift}) {
-    for (const app::Line& line : *lines) Append(digest, line);
-  }
-  Append(digest, form.imgVesk, true);
+  ForEachOnSurface(form, [&](const auto& control) { Append(digest, control); });
   return digest;
 }
 

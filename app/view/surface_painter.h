@@ -15,8 +15,9 @@ namespace view {
 void PaintSurface(QPainter& painter, const app::Form1& form, const QImage& logo,
                   const QPalette& palette);
 
-/// A digest of everything PaintSurface draws; equal digests paint alike, so
-/// a refresh that leaves it unchanged needs no repaint.
+/// A digest of everything PaintSurface draws, taken from the same list of
+/// controls; equal digests paint alike, so a refresh that leaves it
+/// unchanged needs no repaint.
 QByteArray SurfaceDigest(const app::Form1& form);
 
 }  // namespace view
