@@ -61,10 +61,11 @@ struct Stages {
     double wpi;
   };
 
-  // The split stages' recurrences, run ahead during the reordering, one step
-  // per exchange of two points (there are more exchanges than steps), keeping
-  // the states where lanes 1, 2 and 3 of each begin: a fixed handful of
-  // scalars for any length.
+  // The split stages' recurrences, run ahead one step every other exchange
+  // of the reordering and one every four points of the paired stages, where
+  // there is other work to hide their latency behind; they keep the states
+  // where lanes 1, 2 and 3 of each begin: a fixed handful of scalars for any
+  // length.
   struct Ahead {
     Ahead(std::ptrdiff_t n, double s)
         : chains{Twiddle(n / 8, s), Twiddle(n / 4, s), Twiddle(n / 2, s)} {
@@ -141,7 +142,8 @@ struct Stages {
   // Two stages before the split ones in one pass, four points at a time:
   // stage mmax on (p0, p1) and (p2, p3), then stage 2*mmax on (p0, p2), whose
   // factor is step t of its recurrence, and (p1, p3), step t + mmax/2.
-  static void TwoStages(double* data, std::ptrdiff_t n, std::ptrdiff_t mmax, double s) {
+  static void TwoStages(double* data, std::ptrdiff_t n, std::ptrdiff_t mmax, double s,
+                        Ahead& ahead) {
     Twiddle first(mmax, s);
     Twiddle second(2 * mmax, s);
     Twiddle secondHalf = second;
@@ -161,6 +163,7 @@ struct Stages {
         Ops::Store(p + mmax, p1);
         Ops::Store(p + 2 * mmax, p2);
         Ops::Store(p + 3 * mmax, p3);
+        ahead.Step();
       }
     }
   }
@@ -249,7 +252,7 @@ struct Stages {
   // exchanges high and low. Point (hi, mid, rev(x)) therefore swaps with
   // (x, mid, rev(hi)), and it is the lower of the two exactly when x > hi.
   // The exchanges are loads and stores only, so the recurrences run ahead
-  // alongside, off their critical path.
+  // alongside.
   static void Reorder(double* data, std::int32_t nn, Ahead& ahead) {
     const int bitCount = std::countr_zero(static_cast<std::uint32_t>(nn));
     const int h = bitCount / 2;
@@ -267,7 +270,7 @@ struct Stages {
           const __m128d atP = _mm_loadu_pd(p);
           _mm_storeu_pd(p, _mm_loadu_pd(q));
           _mm_storeu_pd(q, atP);
-          ahead.Step();
+          if ((x & 1) != 0) ahead.Step();
           reversedX = NextReversed(reversedX, x + 1, fieldSize);
         }
       }
@@ -286,7 +289,7 @@ struct Stages {
     // has fewer than kBlock factors or no partner is left.
     for (std::ptrdiff_t mmax = 2; mmax < n / 8;) {
       if (mmax / 2 >= kBlock && 2 * mmax < n / 8) {
-        TwoStages(data, n, mmax, s);
+        TwoStages(data, n, mmax, s, ahead);
         mmax *= 4;
       } else {
         Stage(data, n, mmax, s);
