@@ -26,28 +26,30 @@ Point TracePoint(double width, const double* samples, int k, double yZero, doubl
 }
 
 // The trace through samples[0 .. 1023] from `start`. Each point's values are
-// worked out and stored as single precision once, all before any is drawn;
-// only if one of them would raise is the trace drawn stroke by stroke, so
-// that the strokes before the fault stay drawn as they always were.
+// worked out and stored as single precision once, all checked before any is
+// drawn; only if one of them would raise is the trace drawn stroke by
+// stroke, so that the strokes before the fault stay drawn as they always
+// were.
 void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start, double yZero,
                double yScale) {
   constexpr int kPoints = plot::kPlotSamples + 1;  // the start, then one per sample
   const double* const samples = trace.Span().data();
   const double width = box.ScaleWidth();
-  std::array<float, kPoints> xs;
-  std::array<float, kPoints> ys;
-  std::array<float, kPoints> lowerYs;  // of the doubled stroke
-  bool fits = true;
-  auto store = [&](int index, Point point) {
-    const double lowerY = point.y + plot::kTraceDoubling;
-    fits &= base::FitsSingle(point.x) & base::FitsSingle(point.y) & base::FitsSingle(lowerY);
-    xs[index] = static_cast<float>(point.x);
-    ys[index] = static_cast<float>(point.y);
-    lowerYs[index] = static_cast<float>(lowerY);
-  };
-  store(0, start);
-  for (int k = 0; k < plot::kPlotSamples; ++k) store(k + 1, TracePoint(width, samples, k, yZero, yScale));
-  if (!fits) {
+  // Separate loops over plain arrays, which the compiler turns into vector
+  // code: the points, whether all fit single precision, the conversions.
+  std::array<double, 3 * kPoints> values;  // x, then y, then the doubled stroke's y
+  double* const x = values.data();
+  double* const y = x + kPoints;
+  double* const lowerY = y + kPoints;
+  x[0] = start.x;
+  y[0] = start.y;
+  for (int k = 0; k < plot::kPlotSamples; ++k) {
+    const Point point = TracePoint(width, samples, k, yZero, yScale);
+    x[k + 1] = point.x;
+    y[k + 1] = point.y;
+  }
+  for (int k = 0; k < kPoints; ++k) lowerY[k] = y[k] + plot::kTraceDoubling;
+  if (!base::AllFitSingle(values)) {
     Point previous = start;
     for (int k = 0; k < plot::kPlotSamples; ++k) {
       const Point point = TracePoint(width, samples, k, yZero, yScale);
@@ -56,6 +58,11 @@ void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start
     }
     return;
   }
+  std::array<float, 3 * kPoints> stored;
+  for (int k = 0; k < 3 * kPoints; ++k) stored[k] = static_cast<float>(values[k]);
+  const float* const xs = stored.data();
+  const float* const ys = xs + kPoints;
+  const float* const lowerYs = ys + kPoints;
   Stroke* stroke = box.AddLines(2 * plot::kPlotSamples).data();
   for (int k = 0; k < plot::kPlotSamples; ++k, stroke += 2) {
     stroke[0].X1 = xs[k];
