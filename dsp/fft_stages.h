@@ -184,7 +184,7 @@ struct Stages {
           Butterflies(upper, lower, factor, swapped);
           Ops::Store(a + mmax, b + mmax, lower);
           Ops::Store(a, b, upper);
-          }
+        }
         return;
       }
     }
@@ -303,7 +303,9 @@ struct Stages {
     // reciprocal, exact, round the same real number: the same result for
     // every input, denormals included.
     const V reciprocal = Ops::Set1(1.0 / static_cast<double>(nn));
-    for (std::ptrdiff_t k = 0; k < n; k += 2 * kBlock) Ops::Store(data + k, Ops::Load(data + k) * reciprocal);
+    for (std::ptrdiff_t k = 0; k < n; k += 2 * kBlock) {
+      Ops::Store(data + k, Ops::Load(data + k) * reciprocal);
+    }
   }
 };
 
