@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <vector>
 
+#include "base/errors.h"
 #include "tests/model/form_helpers.h"
 #include "tests/model/loaded_form.h"
 
@@ -124,6 +125,18 @@ TEST_F(PlotTest, FullScaleSamplesReachTheEdges) {
   EXPECT_EQ(s[kAxisStrokes + 2 * 100].Y2, 2595.0f);
   EXPECT_EQ(s[kAxisStrokes + 2 * 200].Y2, 3243.75f);
   EXPECT_EQ(s[kAxisStrokes + 2 * 300].Y2, 1297.5f) << "zero on the zero line";
+}
+
+TEST_F(PlotTest, ASampleBeyondSinglePrecisionRaisesAfterTheSegmentsBeforeIt) {
+  // The trace is drawn up to the segment that cannot be stored, which raises.
+  base::FixedArray<1024> samples;
+  samples(0) = 0.5;
+  samples(700) = -1e300;
+  EXPECT_THROW(form.PlotImpulse(samples, form.picSpectrum, kBlue), base::OverflowError);
+  const std::vector<Stroke>& s = Strokes();
+  ASSERT_EQ(s.size(), kAxisStrokes + 2 * 700);
+  EXPECT_EQ(s[kAxisStrokes].Y2, static_cast<float>(kH / 2 - kH / 2 * 0.5));
+  EXPECT_EQ(s.back().X2, static_cast<float>(kW * 699 / 1024));
 }
 
 TEST_F(PlotTest, MemoryFollowsTheCheckBoxAtTheNextEdit) {
