@@ -1,5 +1,6 @@
 // The impulse-response plot in picSpectrum, with its memory trace.
 #include <array>
+#include <span>
 
 #include "app/form1.h"
 #include "base/numeric.h"
@@ -37,6 +38,9 @@ void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start
   const double width = box.ScaleWidth();
   // Separate loops over plain arrays, which the compiler turns into vector
   // code: the points, whether all fit single precision, the conversions.
+  // Only the heights need the check: x lies within the box's width, and
+  // adding 15 to a height that fits cannot take it past the limit, 15 being
+  // far below a unit in the last place there.
   std::array<double, 3 * kPoints> values;  // x, then y, then the doubled stroke's y
   double* const x = values.data();
   double* const y = x + kPoints;
@@ -48,8 +52,7 @@ void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start
     x[k + 1] = point.x;
     y[k + 1] = point.y;
   }
-  for (int k = 0; k < kPoints; ++k) lowerY[k] = y[k] + plot::kTraceDoubling;
-  if (!base::AllFitSingle(values)) {
+  if (!base::AllFitSingle(std::span<const double>(y, kPoints))) {
     Point previous = start;
     for (int k = 0; k < plot::kPlotSamples; ++k) {
       const Point point = TracePoint(width, samples, k, yZero, yScale);
@@ -58,6 +61,7 @@ void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start
     }
     return;
   }
+  for (int k = 0; k < kPoints; ++k) lowerY[k] = y[k] + plot::kTraceDoubling;
   std::array<float, 3 * kPoints> stored;
   for (int k = 0; k < 3 * kPoints; ++k) stored[k] = static_cast<float>(values[k]);
   const float* const xs = stored.data();
