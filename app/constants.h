@@ -26,6 +26,14 @@ inline constexpr double kLargeCaptionPoints = 18.0;
 
 /// The logo picture in the program's resources.
 inline constexpr std::string_view kLogoResource = ":/sorvane/logo.gif";
+/// The same design at twice the size, drawn instead where a logical pixel has
+/// at least kSharpLogoRatio device pixels: scaled down to 1.5 it is still
+/// sharper than the small one scaled up.
+inline constexpr std::string_view kSharpLogoResource = ":/sorvane/logo@2x.gif";
+inline constexpr double kSharpLogoRatio = 1.5;
+/// The desktop entry's id: desktops match the window to its menu entry and
+/// icon by it.
+inline constexpr std::string_view kDesktopFileName = "sorvane-demo";
 /// The window's icon, for desktops that show one; the installed theme icon
 /// of the same name comes first.
 inline constexpr std::string_view kIconResource = ":/sorvane/icon.png";

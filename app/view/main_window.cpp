@@ -29,8 +29,7 @@ void SetPixelGeometry(QWidget* widget, const app::Rect& rect) {
 }  // namespace
 
 SorvaneWindow::SorvaneWindow(app::Form1& form, ViewPlatform& platform, QWidget* parent)
-    : QWidget(parent), form_(form), platform_(platform),
-      logo_(QString::fromUtf8(app::kLogoResource.data(), app::kLogoResource.size())) {
+    : QWidget(parent), form_(form), platform_(platform) {
   setWindowTitle(QString::fromStdString(form_.Caption));
   setFixedSize(app::kClientWidthPixels, app::kClientHeightPixels);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -241,7 +240,7 @@ void SorvaneWindow::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), ToQColor(form_.BackColor, palette()));
   painter.scale(1.0 / kTwips, 1.0 / kTwips);
-  PaintSurface(painter, form_, logo_, palette());
+  PaintSurface(painter, form_, logo_.For(painter.device()->devicePixelRatio()), palette());
 }
 
 }  // namespace view

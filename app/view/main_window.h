@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/form1.h"
+#include "app/view/logo.h"
 #include "app/view/view_platform.h"
 
 class QCheckBox;
@@ -59,7 +60,7 @@ class SorvaneWindow : public QWidget {
 
   app::Form1& form_;
   ViewPlatform& platform_;
-  QImage logo_;
+  Logo logo_;
   std::array<PointButton*, 9> points_{};
   QPushButton* cmdRC_ = nullptr;
   QPushButton* cmdRandom_ = nullptr;

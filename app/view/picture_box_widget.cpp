@@ -54,6 +54,9 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
   painter.setClipRect(inner);
   painter.translate(border, border);
   painter.scale(1.0 / app::kTwipsPerPixel, 1.0 / app::kTwipsPerPixel);
+  // Smooth traces where a logical pixel spans several device pixels; at one
+  // they stay pixel for pixel as they have always been.
+  if (devicePixelRatio() > 1) painter.setRenderHint(QPainter::Antialiasing);
   // Strokes of one colour in a row go to the painter in one batch.
   const auto& strokes = box_.Strokes();
   QVector<QLineF> batch;
