@@ -32,6 +32,7 @@ struct CommandButton : Rect {
   Font FontSpec;
   bool Visible = true;
   int Index = 0;
+  int TabIndex = 0;  // place in the keyboard's Tab order, 0 first
 
   /// Moves the button to (left, top) twips, keeping its size.
   void Move(float left, float top) {
@@ -74,6 +75,7 @@ struct CheckBox : Rect {
   Font FontSpec;
   Colour ForeColor = kWindowText;
   int Value = 0;
+  int TabIndex = 0;
 };
 
 /// A horizontal scroll bar with an integer Value in Min .. Max.
@@ -83,6 +85,7 @@ struct HScrollBar : Rect {
   int SmallChange = 5;
   int LargeChange = 20;
   int Value = 0;
+  int TabIndex = 0;
 };
 
 /// An image control showing a picture from the program's resources.

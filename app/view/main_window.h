@@ -13,11 +13,11 @@
 
 class QCheckBox;
 class QPushButton;
-class QScrollBar;
 class QTimer;
 
 namespace view {
 
+class AlphaScrollBar;
 class DragOutline;
 class PictureBoxWidget;
 class PointButton;
@@ -45,10 +45,13 @@ class SorvaneWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  /// Enter and Return press the focused button or check box, as Space does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildWidgets();
   QPushButton* MakeCommandButton(const char* name);
+  void SetTabOrder();
   void ConnectEvents();
   void OnPointPressed(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                       QPointF local, QPointF inWindow);
@@ -67,7 +70,7 @@ class SorvaneWindow : public QWidget {
   QPushButton* cmdSorvane_ = nullptr;
   QPushButton* cmdRotate_ = nullptr;
   QPushButton* cmdShift_ = nullptr;
-  QScrollBar* hscAlpha_ = nullptr;
+  AlphaScrollBar* hscAlpha_ = nullptr;
   QCheckBox* chkMemory_ = nullptr;
   PictureBoxWidget* picSpectrum_ = nullptr;
   DragOutline* outline_ = nullptr;
