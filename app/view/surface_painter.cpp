@@ -70,9 +70,9 @@ void Append(QByteArray& digest, const app::Label& label) {
 
 void PaintSurface(QPainter& painter, const app::Form1& form, const QImage& logo,
                   const QPalette& palette) {
-  // Where a logical pixel spans several device pixels, slanted strokes and a
-  // resized logo are smoothed; at one device pixel per logical pixel the
-  // surface stays pixel for pixel as it has always been.
+  // Where a logical pixel spans several device pixels, strokes and a resized
+  // logo are drawn smooth; at one device pixel per logical pixel the surface
+  // stays pixel for pixel as it has always been.
   if (painter.device()->devicePixelRatio() > 1) {
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
   }
