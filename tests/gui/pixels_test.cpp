@@ -2,6 +2,7 @@
 // traces, at whatever device pixel ratio the test runs with.
 #include <cmath>
 
+#include "app/constants.h"
 #include "tests/gui/pixel_probe.h"
 #include "tests/gui/window_fixture.h"
 
@@ -235,7 +236,7 @@ TEST_F(Pixels, LinesArePixelWidthsTimesTheRatio) {
   EXPECT_NEAR(Probe().CutAcross(closing.X1, y, kCurve, face).width, 3 * ratio, 1.0);
 }
 
-TEST_F(Pixels, TextIsRenderedAtTheDeviceResolution) {
+TEST_F(Pixels, TextAndLogoAreDrawnAtTheDeviceResolution) {
   const PixelProbe probe = Probe();
   if (probe.Ratio() < 2) GTEST_SKIP() << "checked at a device pixel ratio of 2";
   // Text scaled up from one device pixel per logical pixel would consist of
@@ -253,6 +254,23 @@ TEST_F(Pixels, TextIsRenderedAtTheDeviceResolution) {
   }
   ASSERT_GT(blocks, 50);
   EXPECT_LT(uniform, blocks * 9 / 10);
+
+  // The logo is the large picture, device pixel for device pixel.
+  const app::Image& logo = form->imgVesk;
+  const QImage sharp(QString::fromUtf8(app::kSharpLogoResource.data(), app::kSharpLogoResource.size()));
+  ASSERT_EQ(sharp.size(), QSize(int(logo.Width / 15 * 2), int(logo.Height / 15 * 2)));
+  const QPoint origin(int(logo.Left / 15 * 2), int(logo.Top / 15 * 2));
+  int opaque = 0, differing = 0;
+  for (int y = 0; y < sharp.height(); ++y) {
+    for (int x = 0; x < sharp.width(); ++x) {
+      const QRgb p = sharp.pixel(x, y);
+      if (qAlpha(p) != 255) continue;
+      ++opaque;
+      differing += image.pixel(origin + QPoint(x, y)) != p;
+    }
+  }
+  ASSERT_GT(opaque, 1000);
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
