@@ -207,3 +207,10 @@ wait_until() {
     sleep 0.2
   done
 }
+
+# press_keys KEY...: real key presses (xdotool names) into the window, which
+# first takes the input focus (there is no window manager to give it).
+press_keys() {
+  xdotool windowfocus --sync "$window" key --delay 80 "$@" ||
+    fail "could not type $* into the window"
+}
