@@ -1,7 +1,6 @@
 // The window's ways in besides the mouse: keyboard editing of the points,
 // names and descriptions for assistive technology, tooltips, and the picture
 // for the clipboard.
-#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,14 +19,11 @@ namespace {
 
 QString FromStd(std::string_view text) { return QString::fromUtf8(text.data(), text.size()); }
 
-// Sets a description only when it changes, and tells assistive technology
-// that it did (the widget itself does not).
+// Sets a description only when it changes: the widget announces every
+// change it is given to assistive technology, once.
 void Describe(QWidget* widget, const std::string& text) {
   const QString description = QString::fromStdString(text);
-  if (widget->accessibleDescription() == description) return;
-  widget->setAccessibleDescription(description);
-  QAccessibleEvent changed(widget, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&changed);
+  if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
 }
 
 }  // namespace
