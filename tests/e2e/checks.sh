@@ -28,6 +28,19 @@ picture_changed_from() {
   [[ $(region_hash "$shot" "${PICTURE[@]}") != "$1" ]] || { why="the impulse response was not replotted"; return 1; }
 }
 
+region_changed_from() {  # HASH X Y W H
+  [[ $(region_hash "$shot" "${@:2}") != "$1" ]] || { why="the region $* did not change"; return 1; }
+}
+
+# thumb_held BAR_HASH LABEL_HASH PICTURE_HASH: the scroll bar's thumb has left
+# its place, and nothing else has changed.
+thumb_held() {
+  region_changed_from "$1" "${ALPHA_BAR[@]}" || { why="the thumb did not move"; return 1; }
+  [[ $(region_hash "$shot" "${ALPHA_LABEL[@]}") == "$2" ]] || { why="the alpha label changed"; return 1; }
+  [[ $(region_hash "$shot" "${PICTURE[@]}") == "$3" ]] || { why="the impulse response was replotted"; return 1; }
+  tops_are "${RC_TOPS[@]}"
+}
+
 colour_is_absent() {  # COLOUR NAME X Y W H
   local n
   n=$(colour_count "$shot" "${@:3}" "$1")
@@ -117,10 +130,6 @@ random_shape_after() {  # PICTURE_HASH OLD_TOPS...
   local old=("$@")
   for i in 0 1 2 3 4 5 6 7 8; do ((TOPS[i] != old[i])) && ((moved++)); done
   ((moved >= 5)) || { why="only $moved points moved (points at ${TOPS[*]})"; return 1; }
-}
-
-region_changed_from() {  # HASH X Y W H
-  [[ $(region_hash "$shot" "${@:2}") != "$1" ]] || { why="the region is as it was"; return 1; }
 }
 
 # point_raised INDEX PIXELS PICTURE_HASH TOPS_BEFORE...: point INDEX exactly
