@@ -20,6 +20,19 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
+/// Key codes passed to a control point's key-down handler: the editing keys.
+inline constexpr int kKeyPageUp = 33;
+inline constexpr int kKeyPageDown = 34;
+inline constexpr int kKeyEnd = 35;
+inline constexpr int kKeyHome = 36;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
+
+/// Bits of the shift state passed with mouse and key events.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
 /// Font sizes of the captions, in points.
 inline constexpr double kCaptionPoints = 13.5;
 inline constexpr double kLargeCaptionPoints = 18.0;

@@ -33,6 +33,7 @@ struct CommandButton : Rect {
   bool Visible = true;
   int Index = 0;
   int TabIndex = 0;  // place in the keyboard's Tab order, 0 first
+  std::string ToolTipText;  // shown while the pointer rests on the button
 
   /// Moves the button to (left, top) twips, keeping its size.
   void Move(float left, float top) {
@@ -76,6 +77,7 @@ struct CheckBox : Rect {
   Colour ForeColor = kWindowText;
   int Value = 0;
   int TabIndex = 0;
+  std::string ToolTipText;
 };
 
 /// A horizontal scroll bar with an integer Value in Min .. Max.
@@ -86,6 +88,7 @@ struct HScrollBar : Rect {
   int LargeChange = 20;
   int Value = 0;
   int TabIndex = 0;
+  std::string ToolTipText;
 };
 
 /// An image control showing a picture from the program's resources.

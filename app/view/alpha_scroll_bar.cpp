@@ -1,14 +1,10 @@
 #include "app/view/alpha_scroll_bar.h"
 
 #include <QKeyEvent>
-#include <QPainter>
+
+#include "app/view/focus_frame.h"
 
 namespace view {
-namespace {
-
-constexpr int kFocusFramePixels = 2;
-
-}  // namespace
 
 AlphaScrollBar::AlphaScrollBar(QWidget* window) : QScrollBar(Qt::Horizontal, window) {
   setObjectName(QStringLiteral("hscAlpha"));
@@ -38,13 +34,7 @@ void AlphaScrollBar::keyPressEvent(QKeyEvent* event) {
 // colour the style outlines a focused button with does.
 void AlphaScrollBar::paintEvent(QPaintEvent* event) {
   QScrollBar::paintEvent(event);
-  if (!hasFocus()) return;
-  QPainter painter(this);
-  painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFramePixels, Qt::SolidLine,
-                      Qt::SquareCap, Qt::MiterJoin));
-  painter.setBrush(Qt::NoBrush);
-  const qreal inset = kFocusFramePixels / 2.0;
-  painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+  if (hasFocus()) PaintFocusFrame(*this, 0);
 }
 
 }  // namespace view

@@ -11,6 +11,7 @@
 
 #include "app/constants.h"
 #include "app/hit_test.h"
+#include "app/spoken_text.h"
 #include "app/view/alpha_scroll_bar.h"
 #include "app/view/drag_outline.h"
 #include "app/view/picture_box_widget.h"
@@ -60,7 +61,12 @@ QPushButton* SorvaneWindow::MakeCommandButton(const char* name) {
 // created from the bottom of the stack up.
 void SorvaneWindow::BuildWidgets() {
   for (int i = 0; i <= 7; ++i) points_[i] = new PointButton(i, this);
-  picSpectrum_ = new PictureBoxWidget(form_.picSpectrum, this);
+  picSpectrum_ = new PictureBoxWidget(
+      form_.picSpectrum,
+      [this](double xTwips) {
+        return app::ImpulseReadOut(form_.dImpulseResponse, xTwips, form_.picSpectrum.ScaleWidth());
+      },
+      this);
   picSpectrum_->setObjectName(QStringLiteral("picSpectrum"));
   chkMemory_ = new QCheckBox(this);
   chkMemory_->setObjectName(QStringLiteral("chkMemory"));
@@ -83,6 +89,7 @@ void SorvaneWindow::BuildWidgets() {
   }
   chkMemory_->setFont(WidgetFont(form_.chkMemory.FontSpec));
   SetTabOrder();
+  NameWidgets();
 }
 
 void SorvaneWindow::SetTabOrder() {
@@ -91,6 +98,7 @@ void SorvaneWindow::SetTabOrder() {
       {form_.cmdRandom.TabIndex, cmdRandom_},   {form_.cmdSorvane.TabIndex, cmdSorvane_},
       {form_.cmdRotate.TabIndex, cmdRotate_},   {form_.cmdShift.TabIndex, cmdShift_},
       {form_.chkMemory.TabIndex, chkMemory_}};
+  for (PointButton* point : points_) order.emplace_back(form_.cmdSource(point->Index()).TabIndex, point);
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
@@ -126,6 +134,7 @@ void SorvaneWindow::ConnectEvents() {
     connect(point, &PointButton::Pressed, this, &SorvaneWindow::OnPointPressed);
     connect(point, &PointButton::Moved, this, &SorvaneWindow::OnDragMoved);
     connect(point, &PointButton::Released, this, &SorvaneWindow::OnDragReleased);
+    connect(point, &PointButton::KeyPressed, this, &SorvaneWindow::OnPointKey);
   }
 }
 
@@ -239,6 +248,7 @@ void SorvaneWindow::Refresh() {
 
   SetPixelGeometry(picSpectrum_, form_.picSpectrum);
   picSpectrum_->Refresh();
+  DescribeModel();
 
   QByteArray surface = SurfaceDigest(form_);
   if (surface != paintedSurface_) {

@@ -43,6 +43,10 @@ class SorvaneWindow : public QWidget {
   /// whatever drawing changed.
   void Refresh();
 
+  /// Puts an image of the whole client area on the clipboard, at the
+  /// screen's resolution: the shortcut of the platform's Copy key (Ctrl+C).
+  void CopyPicture();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   /// Enter and Return press the focused button or check box, as Space does.
@@ -60,6 +64,11 @@ class SorvaneWindow : public QWidget {
   void OnDragReleased(Qt::MouseButton button, QPointF inWindow);
   bool TakesDrop(QPointF inWindow) const;
   void SyncButton(QPushButton* widget, const app::CommandButton& button);
+  // Keyboard editing, assistive technology and the clipboard
+  // (main_window_access.cpp).
+  void NameWidgets();
+  void DescribeModel();
+  void OnPointKey(int index, int keyCode, int shift);
 
   app::Form1& form_;
   ViewPlatform& platform_;
@@ -81,6 +90,7 @@ class SorvaneWindow : public QWidget {
   QPointF pressInWindow_;
   QPointF dragAnchor_;  // where the drag's press was, window pixels
   QByteArray paintedSurface_;
+  std::uint64_t describedPlot_ = ~std::uint64_t{0};  // picture revision last described
 };
 
 }  // namespace view

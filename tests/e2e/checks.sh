@@ -132,3 +132,18 @@ random_shape_after() {  # PICTURE_HASH OLD_TOPS...
   ((moved >= 5)) || { why="only $moved points moved (points at ${TOPS[*]})"; return 1; }
 }
 
+# point_raised INDEX PIXELS PICTURE_HASH TOPS_BEFORE...: point INDEX exactly
+# PIXELS higher than before, every other point where it was, and the
+# response replotted.
+point_raised() {
+  local index=$1 pixels=$2 hash=$3 i
+  shift 3
+  local before=("$@")
+  picture_changed_from "$hash" || return 1
+  find_points "$shot"
+  ((TOPS[index] == before[index] - pixels)) ||
+    { why="point $index at ${TOPS[index]}, not $((before[index] - pixels))"; return 1; }
+  for i in 0 1 2 3 4 5 6 7 8; do
+    ((i == index || TOPS[i] == before[i])) || { why="point $i moved to ${TOPS[i]}"; return 1; }
+  done
+}

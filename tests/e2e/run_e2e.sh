@@ -2,8 +2,8 @@
 # Runs the built program on a private X server (Xvfb) and drives it with real
 # input events (xdotool): drags control points, presses every button, the
 # Memory check box and the alpha scroll bar, and judges each step from
-# screenshots. Then closes the window the way a window manager does and
-# expects a clean exit.
+# screenshots; moves a point by keyboard. Then closes the window the way a
+# window manager does and expects a clean exit.
 #
 # Exits 0 when every check passes, 1 on the first failure, and 77 - a skip -
 # only when no X server can be started here. After a failure, or always when
@@ -102,7 +102,11 @@ wait_until 20 "point 2 dragged and dropped where released" dropped_at 2 230 "$rc
 dropped_tops=("${TOPS[@]}")
 keep_shot dropped
 
-# Point 7 released over the picture box: not a drop, nothing changes.
+# Point 7 released over the picture box: not a drop, nothing changes. A
+# press gives the point the focus, so a click gives it first.
+point7=($((412 + 7 * 35)) "$ZERO_TOP" "$POINT_SIZE" "$POINT_SIZE")
+click $((412 + 7 * 35 + 8)) $((ZERO_TOP + 8))
+wait_until 10 "a click on point 7 gives it the focus" region_changed_from "$(region_hash "$shot" "${point7[@]}")" "${point7[@]}"
 window_hash=$(region_hash "$shot" 0 0 $WIN_W $WIN_H)
 drag $((412 + 7 * 35 + 8)) $((ZERO_TOP + 8)) $((412 + 7 * 35 + 8)) 500
 sleep 1.5
@@ -197,6 +201,30 @@ keys Home
 wait_until 20 "Home: alpha 0" after_preset "${RC_TOPS[@]}" "$alpha1_picture"
 keys Tab Return
 wait_until 20 "Tab to Random, Return: the points placed afresh" random_shape_after "$alpha0_picture" "${RC_TOPS[@]}"
+
+# ----------------------------------------------- keyboard path of a point
+# A click on a point that does not move it gives it the focus, shows a focus
+# mark and changes nothing else. End puts it at gain 0; ten Up presses then
+# raise it ten pixels, each a drop one pixel higher, and the response is
+# replotted.
+take_shot
+find_points "$shot"
+key_tops=("${TOPS[@]}")
+key_picture=$(region_hash "$shot" "${PICTURE[@]}")
+key_box=($((POINT_X0 + 6 * POINT_STEP)) "${key_tops[6]}" "$POINT_SIZE" "$POINT_SIZE")
+key_face=$(region_hash "$shot" "${key_box[@]}")
+click $((key_box[0] + 8)) $((key_tops[6] + 8))
+wait_until 10 "a click on point 6 that does not move it shows the focus" \
+  region_changed_from "$key_face" "${key_box[@]}"
+tops_are "${key_tops[@]}" || fail "a click on point 6 moved a point: $why"
+[[ $(region_hash "$shot" "${PICTURE[@]}") == "$key_picture" ]] || fail "a click on point 6 replotted the response"
+pass "and moves nothing"
+keys End
+wait_until 20 "End puts the focused point at gain 0" dropped_at 6 $((ZERO_TOP + 8)) "$key_picture" "${key_tops[@]}"
+key_tops=("${TOPS[@]}")
+key_picture=$(region_hash "$shot" "${PICTURE[@]}")
+keys Up Up Up Up Up Up Up Up Up Up
+wait_until 20 "ten Up presses raise it ten pixels" point_raised 6 10 "$key_picture" "${key_tops[@]}"
 
 # ------------------------------------------------------------------ closing
 

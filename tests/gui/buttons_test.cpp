@@ -68,10 +68,12 @@ TEST_F(Buttons, MemoryTicksAndRecolours) {
 
 }  // namespace
 
-TEST_F(Buttons, TabVisitsTheColumnThenMemoryAndEnterPressesWhatHasTheFocus) {
+TEST_F(Buttons, TabVisitsTheColumnThenMemoryThenThePointsAndEnterPressesWhatHasTheFocus) {
   ClickWidget("cmdRC");
-  const char* const order[] = {"cmdRC",     "hscAlpha", "cmdRandom", "cmdSorvane",
-                               "cmdRotate", "cmdShift", "chkMemory"};
+  const char* const order[] = {"cmdRC",      "hscAlpha",   "cmdRandom",  "cmdSorvane",
+                               "cmdRotate",  "cmdShift",   "chkMemory",  "cmdSource0",
+                               "cmdSource1", "cmdSource2", "cmdSource3", "cmdSource4",
+                               "cmdSource5", "cmdSource6", "cmdSource7", "cmdSource8"};
   for (const char* name : order) {
     EXPECT_EQ(FocusName(), QString::fromLatin1(name));
     Key(Qt::Key_Tab);
