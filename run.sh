@@ -2,11 +2,43 @@
 # Installs what is missing, builds the program and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")"
+
+# reachable_x DISPLAY: whether an X server listens where DISPLAY points, by
+# its local socket or its TCP port; no client library needed.
+reachable_x() {
+  local host=${1%%:*} rest=${1#*:} number
+  number=${rest%%.*}
+  [[ $1 == *:* && $number =~ ^[0-9]+$ ]] || return 1
+  if [[ -z $host || $host == unix ]]; then
+    [[ -S /tmp/.X11-unix/X$number ]]
+  else
+    timeout 3 bash -c "exec 3<>/dev/tcp/$host/$((6000 + number))" 2>/dev/null
+  fi
+}
+
+# check_display [full]: fails with one line when no window can be opened.
+# "full" also connects as a client, which catches a refused authorisation.
+check_display() {
+  local wayland=${WAYLAND_DISPLAY:-}
+  [[ -n ${QT_QPA_PLATFORM:-} && ${QT_QPA_PLATFORM:-} != xcb* ]] && return 0
+  if [[ -n $wayland && ${QT_QPA_PLATFORM:-} != xcb* ]]; then
+    [[ $wayland == /* ]] || wayland=${XDG_RUNTIME_DIR:-/nonexistent}/$wayland
+    [[ -S $wayland ]] && return 0
+  fi
+  if [[ -z ${DISPLAY:-} ]]; then
+    echo "run: no display to open a window on: DISPLAY is not set (start this from a desktop session)" >&2
+    exit 1
+  fi
+  if ! reachable_x "$DISPLAY" ||
+    { [[ ${1:-} == full ]] && ! xdotool getdisplaygeometry >/dev/null 2>&1; }; then
+    echo "run: cannot open the display \"$DISPLAY\" named by DISPLAY (start this from a desktop session)" >&2
+    exit 1
+  fi
+}
+
+check_display
 tools/setup.sh
+check_display full
 cmake --preset release >/dev/null
 cmake --build --preset release --target sorvane-demo
-if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "run: no display found (DISPLAY and WAYLAND_DISPLAY are unset); start this from a desktop session" >&2
-  exit 1
-fi
 exec build/release/app/view/sorvane-demo

@@ -20,12 +20,33 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
+/// Key codes passed to a control point's key-down handler: the editing keys.
+inline constexpr int kKeyPageUp = 33;
+inline constexpr int kKeyPageDown = 34;
+inline constexpr int kKeyEnd = 35;
+inline constexpr int kKeyHome = 36;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
+
+/// Bits of the shift state passed with mouse and key events.
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
 /// Font sizes of the captions, in points.
 inline constexpr double kCaptionPoints = 13.5;
 inline constexpr double kLargeCaptionPoints = 18.0;
 
 /// The logo picture in the program's resources.
 inline constexpr std::string_view kLogoResource = ":/sorvane/logo.gif";
+/// The same design at twice the size, drawn instead where a logical pixel has
+/// at least kSharpLogoRatio device pixels: scaled down to 1.5 it is still
+/// sharper than the small one scaled up.
+inline constexpr std::string_view kSharpLogoResource = ":/sorvane/logo@2x.gif";
+inline constexpr double kSharpLogoRatio = 1.5;
+/// The desktop entry's id: desktops match the window to its menu entry and
+/// icon by it.
+inline constexpr std::string_view kDesktopFileName = "sorvane-demo";
 /// The window's icon, for desktops that show one; the installed theme icon
 /// of the same name comes first.
 inline constexpr std::string_view kIconResource = ":/sorvane/icon.png";

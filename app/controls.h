@@ -32,6 +32,8 @@ struct CommandButton : Rect {
   Font FontSpec;
   bool Visible = true;
   int Index = 0;
+  int TabIndex = 0;  // place in the keyboard's Tab order, 0 first
+  std::string ToolTipText;  // shown while the pointer rests on the button
 
   /// Moves the button to (left, top) twips, keeping its size.
   void Move(float left, float top) {
@@ -74,6 +76,8 @@ struct CheckBox : Rect {
   Font FontSpec;
   Colour ForeColor = kWindowText;
   int Value = 0;
+  int TabIndex = 0;
+  std::string ToolTipText;
 };
 
 /// A horizontal scroll bar with an integer Value in Min .. Max.
@@ -83,6 +87,8 @@ struct HScrollBar : Rect {
   int SmallChange = 5;
   int LargeChange = 20;
   int Value = 0;
+  int TabIndex = 0;
+  std::string ToolTipText;
 };
 
 /// An image control showing a picture from the program's resources.

@@ -38,8 +38,9 @@ Label MakeLabel(float left, float top, float width, float height, const char* ca
   return label;
 }
 
-void MakeButton(CommandButton& button, float left, float top, const char* caption) {
+void MakeButton(CommandButton& button, float left, float top, const char* caption, int tabIndex) {
   Place(button, left, top, 1335, 495);
+  button.TabIndex = tabIndex;
   button.Caption = caption;
   button.FontSpec.Size = kCaptionPoints;
 }
@@ -99,20 +100,25 @@ Form1::Form1(Platform& platform)
   StyleLines(lneShift, kDarkGreen, 3, false, Ends(3180, 960, 3420, 2100), Ends(0, 0, 240, 1140));
   StyleLines(lneRotate, kDarkRed, 2, true, Ends(960, 1680, 2760, 1740), Ends(0, 0, 1800, 60));
 
-  MakeButton(cmdRC, 10200, 120, "RC Filter");
+  // The Tab order runs down the command column, then to "Memory", then to
+  // the points (DescribeControls).
+  MakeButton(cmdRC, 10200, 120, "RC Filter", 0);
   Place(hscAlpha, 11640, 120, 1275, 480);
+  hscAlpha.TabIndex = 1;
   lblAlpha = MakeLabel(13020, 150, 975, 435, "", kLargeCaptionPoints);
-  MakeButton(cmdRandom, 11580, 720, "Random");
-  MakeButton(cmdSorvane, 11580, 1320, "Sorvane");
-  MakeButton(cmdRotate, 11580, 1920, "Rotate");
-  MakeButton(cmdShift, 11580, 2520, "Shift");
+  MakeButton(cmdRandom, 11580, 720, "Random", 2);
+  MakeButton(cmdSorvane, 11580, 1320, "Sorvane", 3);
+  MakeButton(cmdRotate, 11580, 1920, "Rotate", 4);
+  MakeButton(cmdShift, 11580, 2520, "Shift", 5);
 
   Place(chkMemory, 11400, 5760, 1455, 495);
   chkMemory.Caption = "Memory";
   chkMemory.FontSpec.Size = kCaptionPoints;
+  chkMemory.TabIndex = 6;
   Place(picSpectrum, 540, 6240, 12375, 2655);
   Place(imgVesk, 240, 9660, 4500, 720);
   imgVesk.Picture = std::string(kLogoResource);
+  DescribeControls();
 }
 
 }  // namespace app

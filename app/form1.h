@@ -34,6 +34,12 @@ class Form1 {
   /// Mouse press on control point Index; Button 1 (left) begins a drag.
   void cmdSource_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t Shift,
                            float X, float Y);
+  /// Key press on control point Index (KeyCode one of the kKey codes of
+  /// app/constants.h; Shift is not used): Up/Down move it 15 twips,
+  /// PageUp/PageDown 150, Home puts it at gain 1 and End at gain 0. The move
+  /// ends exactly as a drop with the pointer at the new top plus half the
+  /// height would. Any other key code does nothing.
+  void cmdSource_KeyDown(std::int16_t Index, std::int16_t KeyCode, std::int16_t Shift);
   /// "Random": runs the load handler again.
   void cmdRandom_Click();
   /// "RC Filter": the raised-cosine preset at the scroll bar's alpha.
@@ -110,6 +116,12 @@ class Form1 {
   Platform& platform() { return platform_; }
 
  private:
+  /// The end of a drop: clamps the new top, puts the point in its own
+  /// column and recalculates.
+  void DropPoint(CommandButton& Source, std::int16_t newTop);
+  /// Gives the points their places in the Tab order and every control that
+  /// takes the focus its tooltip.
+  void DescribeControls();
   /// The two blocks of Timer1_Timer.
   void ShiftStep();
   void RotateStep();

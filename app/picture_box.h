@@ -48,7 +48,7 @@ class PictureBox : public Rect {
   std::span<Stroke> AddLines(std::size_t count) {
     const std::size_t first = strokes_.size();
     strokes_.resize(first + count, Stroke{0, 0, 0, 0, ForeColor});
-    ++revision_;
+    revision_ += count;
     return std::span<Stroke>(strokes_).subspan(first);
   }
 

@@ -26,6 +26,11 @@ inline constexpr float kRandomSpan = 3900.0f;
 inline constexpr int kDropLowestTop = 6360;
 inline constexpr int kDropHighestTop = 480;
 
+/// How far Up/Down and PageUp/PageDown move a focused point: one pixel and
+/// ten pixels at 96 dots per inch.
+inline constexpr double kKeyStepTwips = 15.0;
+inline constexpr double kKeyPageTwips = 150.0;
+
 /// Raised-cosine preset: the scroll bar's Value per unit of alpha, and the
 /// program's value of pi in the roll-off formula.
 inline constexpr double kValuePerAlpha = 100.0;

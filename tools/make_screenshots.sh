@@ -11,4 +11,6 @@ mkdir -p docs/screenshots
 for scene in start rc shift rotate memory; do
   QT_QPA_PLATFORM=offscreen "$shot" "docs/screenshots/$scene.png" "$scene"
 done
-echo "make_screenshots: docs/screenshots/{start,rc,shift,rotate,memory}.png"
+# The same window on a screen of twice the density: the large logo, smoothed lines.
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$shot" docs/screenshots/rotate-ratio2.png rotate
+echo "make_screenshots: docs/screenshots/{start,rc,shift,rotate,memory,rotate-ratio2}.png"

@@ -11,7 +11,9 @@ packages=(
   libgtest-dev googletest                      # tests
   libbenchmark-dev libfftw3-dev                # benchmarks (FFTW is the yardstick)
   xvfb xdotool imagemagick libx11-dev          # the end-to-end test under a real X server
+  weston qt6-wayland                           # the same program under a Wayland compositor
   desktop-file-utils appstream dpkg-dev file   # packaging checks
+  lintian                                      # Debian's own check of the .deb
   locales                                      # a comma-decimal locale for the caption tests
 )
 # The captions must not follow the locale's decimal separator; the tests

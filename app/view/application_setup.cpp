@@ -12,6 +12,10 @@ namespace view {
 
 void ConfigureApplication() {
   QApplication::setApplicationName(QStringLiteral("sorvane-demo"));
+  // On Wayland the compositor matches the window to its menu entry, and so to
+  // the entry's icon and name, by this id alone.
+  QGuiApplication::setDesktopFileName(
+      QString::fromUtf8(app::kDesktopFileName.data(), app::kDesktopFileName.size()));
   const QString iconName = QString::fromUtf8(app::kIconName.data(), app::kIconName.size());
   const QString iconFile = QString::fromUtf8(app::kIconResource.data(), app::kIconResource.size());
   QApplication::setWindowIcon(QIcon::fromTheme(iconName, QIcon(iconFile)));

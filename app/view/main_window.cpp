@@ -1,15 +1,18 @@
 #include "app/view/main_window.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <algorithm>
 #include <exception>
 
 #include "app/constants.h"
 #include "app/hit_test.h"
+#include "app/spoken_text.h"
+#include "app/view/alpha_scroll_bar.h"
 #include "app/view/drag_outline.h"
 #include "app/view/picture_box_widget.h"
 #include "app/view/point_button.h"
@@ -29,11 +32,13 @@ void SetPixelGeometry(QWidget* widget, const app::Rect& rect) {
 }  // namespace
 
 SorvaneWindow::SorvaneWindow(app::Form1& form, ViewPlatform& platform, QWidget* parent)
-    : QWidget(parent), form_(form), platform_(platform),
-      logo_(QString::fromUtf8(app::kLogoResource.data(), app::kLogoResource.size())) {
+    : QWidget(parent), form_(form), platform_(platform) {
   setWindowTitle(QString::fromStdString(form_.Caption));
   setFixedSize(app::kClientWidthPixels, app::kClientHeightPixels);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // The focus is shown from the start, not only once the keyboard has moved
+  // it, so that whoever presses a key sees where it goes.
+  setAttribute(Qt::WA_KeyboardFocusChange);
   platform_.SetDialogParent(this);
   platform_.SetDragHandler([this](app::CommandButton& source) { BeginDrag(source.Index); });
   BuildWidgets();
@@ -56,7 +61,12 @@ QPushButton* SorvaneWindow::MakeCommandButton(const char* name) {
 // created from the bottom of the stack up.
 void SorvaneWindow::BuildWidgets() {
   for (int i = 0; i <= 7; ++i) points_[i] = new PointButton(i, this);
-  picSpectrum_ = new PictureBoxWidget(form_.picSpectrum, this);
+  picSpectrum_ = new PictureBoxWidget(
+      form_.picSpectrum,
+      [this](double xTwips) {
+        return app::ImpulseReadOut(form_.dImpulseResponse, xTwips, form_.picSpectrum.ScaleWidth());
+      },
+      this);
   picSpectrum_->setObjectName(QStringLiteral("picSpectrum"));
   chkMemory_ = new QCheckBox(this);
   chkMemory_->setObjectName(QStringLiteral("chkMemory"));
@@ -66,10 +76,7 @@ void SorvaneWindow::BuildWidgets() {
   cmdRotate_ = MakeCommandButton("cmdRotate");
   cmdShift_ = MakeCommandButton("cmdShift");
   cmdRC_ = MakeCommandButton("cmdRC");
-  hscAlpha_ = new QScrollBar(Qt::Horizontal, this);
-  hscAlpha_->setObjectName(QStringLiteral("hscAlpha"));
-  // The change event runs when the value changes, not while the thumb is held.
-  hscAlpha_->setTracking(false);
+  hscAlpha_ = new AlphaScrollBar(this);
   outline_ = new DragOutline(this);
 
   for (PointButton* point : points_) point->setFont(WidgetFont(form_.cmdSource(point->Index()).FontSpec));
@@ -81,12 +88,20 @@ void SorvaneWindow::BuildWidgets() {
     widget->setAutoDefault(false);
   }
   chkMemory_->setFont(WidgetFont(form_.chkMemory.FontSpec));
-  setTabOrder(cmdRC_, hscAlpha_);
-  setTabOrder(hscAlpha_, cmdRandom_);
-  setTabOrder(cmdRandom_, cmdSorvane_);
-  setTabOrder(cmdSorvane_, cmdRotate_);
-  setTabOrder(cmdRotate_, cmdShift_);
-  setTabOrder(cmdShift_, chkMemory_);
+  SetTabOrder();
+  NameWidgets();
+}
+
+void SorvaneWindow::SetTabOrder() {
+  std::vector<std::pair<int, QWidget*>> order = {
+      {form_.cmdRC.TabIndex, cmdRC_},           {form_.hscAlpha.TabIndex, hscAlpha_},
+      {form_.cmdRandom.TabIndex, cmdRandom_},   {form_.cmdSorvane.TabIndex, cmdSorvane_},
+      {form_.cmdRotate.TabIndex, cmdRotate_},   {form_.cmdShift.TabIndex, cmdShift_},
+      {form_.chkMemory.TabIndex, chkMemory_}};
+  for (PointButton* point : points_) order.emplace_back(form_.cmdSource(point->Index()).TabIndex, point);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1].second, order[i].second);
 }
 
 void SorvaneWindow::ConnectEvents() {
@@ -119,6 +134,7 @@ void SorvaneWindow::ConnectEvents() {
     connect(point, &PointButton::Pressed, this, &SorvaneWindow::OnPointPressed);
     connect(point, &PointButton::Moved, this, &SorvaneWindow::OnDragMoved);
     connect(point, &PointButton::Released, this, &SorvaneWindow::OnDragReleased);
+    connect(point, &PointButton::KeyPressed, this, &SorvaneWindow::OnPointKey);
   }
 }
 
@@ -205,7 +221,10 @@ void SorvaneWindow::Refresh() {
   SyncButton(cmdShift_, form_.cmdShift);
 
   SetPixelGeometry(hscAlpha_, form_.hscAlpha);
-  {
+  // A control under the user's hand keeps what the hand is doing to it: a
+  // held thumb stays where it is dragged (its release reports the value),
+  // and a held check box keeps its state until the click completes.
+  if (!hscAlpha_->isSliderDown()) {
     const QSignalBlocker quiet(hscAlpha_);
     hscAlpha_->setRange(form_.hscAlpha.Min, form_.hscAlpha.Max);
     hscAlpha_->setSingleStep(form_.hscAlpha.SmallChange);
@@ -215,7 +234,7 @@ void SorvaneWindow::Refresh() {
 
   SetPixelGeometry(chkMemory_, form_.chkMemory);
   chkMemory_->setText(QString::fromStdString(form_.chkMemory.Caption));
-  {
+  if (!chkMemory_->isDown()) {
     const QSignalBlocker quiet(chkMemory_);
     chkMemory_->setChecked(form_.chkMemory.Value == 1);
   }
@@ -229,6 +248,7 @@ void SorvaneWindow::Refresh() {
 
   SetPixelGeometry(picSpectrum_, form_.picSpectrum);
   picSpectrum_->Refresh();
+  DescribeModel();
 
   QByteArray surface = SurfaceDigest(form_);
   if (surface != paintedSurface_) {
@@ -237,11 +257,23 @@ void SorvaneWindow::Refresh() {
   }
 }
 
+void SorvaneWindow::keyPressEvent(QKeyEvent* event) {
+  auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (button == nullptr || !enter || qobject_cast<PointButton*>(button) != nullptr) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // Held down, the key repeats; like Space it presses the button once.
+  if (!event->isAutoRepeat() && !button->isDown()) button->click();
+  event->accept();
+}
+
 void SorvaneWindow::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), ToQColor(form_.BackColor, palette()));
   painter.scale(1.0 / kTwips, 1.0 / kTwips);
-  PaintSurface(painter, form_, logo_, palette());
+  PaintSurface(painter, form_, logo_.For(painter.device()->devicePixelRatio()), palette());
 }
 
 }  // namespace view

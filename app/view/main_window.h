@@ -8,15 +8,16 @@
 #include <functional>
 
 #include "app/form1.h"
+#include "app/view/logo.h"
 #include "app/view/view_platform.h"
 
 class QCheckBox;
 class QPushButton;
-class QScrollBar;
 class QTimer;
 
 namespace view {
 
+class AlphaScrollBar;
 class DragOutline;
 class PictureBoxWidget;
 class PointButton;
@@ -42,12 +43,19 @@ class SorvaneWindow : public QWidget {
   /// whatever drawing changed.
   void Refresh();
 
+  /// Puts an image of the whole client area on the clipboard, at the
+  /// screen's resolution: the shortcut of the platform's Copy key (Ctrl+C).
+  void CopyPicture();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  /// Enter and Return press the focused button or check box, as Space does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void BuildWidgets();
   QPushButton* MakeCommandButton(const char* name);
+  void SetTabOrder();
   void ConnectEvents();
   void OnPointPressed(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                       QPointF local, QPointF inWindow);
@@ -56,17 +64,22 @@ class SorvaneWindow : public QWidget {
   void OnDragReleased(Qt::MouseButton button, QPointF inWindow);
   bool TakesDrop(QPointF inWindow) const;
   void SyncButton(QPushButton* widget, const app::CommandButton& button);
+  // Keyboard editing, assistive technology and the clipboard
+  // (main_window_access.cpp).
+  void NameWidgets();
+  void DescribeModel();
+  void OnPointKey(int index, int keyCode, int shift);
 
   app::Form1& form_;
   ViewPlatform& platform_;
-  QImage logo_;
+  Logo logo_;
   std::array<PointButton*, 9> points_{};
   QPushButton* cmdRC_ = nullptr;
   QPushButton* cmdRandom_ = nullptr;
   QPushButton* cmdSorvane_ = nullptr;
   QPushButton* cmdRotate_ = nullptr;
   QPushButton* cmdShift_ = nullptr;
-  QScrollBar* hscAlpha_ = nullptr;
+  AlphaScrollBar* hscAlpha_ = nullptr;
   QCheckBox* chkMemory_ = nullptr;
   PictureBoxWidget* picSpectrum_ = nullptr;
   DragOutline* outline_ = nullptr;
@@ -77,6 +90,7 @@ class SorvaneWindow : public QWidget {
   QPointF pressInWindow_;
   QPointF dragAnchor_;  // where the drag's press was, window pixels
   QByteArray paintedSurface_;
+  std::uint64_t describedPlot_ = ~std::uint64_t{0};  // picture revision last described
 };
 
 }  // namespace view

@@ -1,7 +1,11 @@
 #include "app/view/picture_box_widget.h"
 
+#include <QAccessibleWidget>
+#include <QHelpEvent>
 #include <QLineF>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QVector>
 
 #include "app/constants.h"
@@ -30,11 +34,46 @@ void PaintSunkenBorder(QPainter& painter, const QRect& outer, const QPalette& pa
   frame(inner, dark, midlight);
 }
 
+QAccessibleInterface* ChartInterface(const QString& /*className*/, QObject* object) {
+  auto* plot = qobject_cast<PictureBoxWidget*>(object);
+  return plot != nullptr ? new QAccessibleWidget(plot, QAccessible::Chart) : nullptr;
+}
+
 }  // namespace
 
-PictureBoxWidget::PictureBoxWidget(const app::PictureBox& box, QWidget* parent)
-    : QWidget(parent), box_(box) {
+PictureBoxWidget::PictureBoxWidget(const app::PictureBox& box, ReadOut readOut, QWidget* parent)
+    : QWidget(parent), box_(box), readOut_(std::move(readOut)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Moves without a button reach the box only so that a shown read-out can
+  // follow the pointer; the box does nothing else with them.
+  setMouseTracking(true);
+  static const bool chartRole = [] {
+    QAccessible::installFactory(ChartInterface);
+    return true;
+  }();
+  (void)chartRole;
+}
+
+bool PictureBoxWidget::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    ShowReadOut(help->pos(), help->globalPos());
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void PictureBoxWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (QToolTip::isVisible()) {
+    ShowReadOut(event->position().toPoint(), event->globalPosition().toPoint());
+  }
+  QWidget::mouseMoveEvent(event);
+}
+
+// The pointer stands for the centre of the pixel it is on.
+void PictureBoxWidget::ShowReadOut(QPoint local, QPoint global) {
+  const double xTwips = (local.x() + 0.5 - box_.BorderPixels) * app::kTwipsPerPixel;
+  QToolTip::showText(global, QString::fromStdString(readOut_(xTwips)), this);
 }
 
 void PictureBoxWidget::Refresh() {
@@ -54,6 +93,9 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
   painter.setClipRect(inner);
   painter.translate(border, border);
   painter.scale(1.0 / app::kTwipsPerPixel, 1.0 / app::kTwipsPerPixel);
+  // Smooth traces where a logical pixel spans several device pixels; at one
+  // they stay pixel for pixel as they have always been.
+  if (devicePixelRatio() > 1) painter.setRenderHint(QPainter::Antialiasing);
   // Strokes of one colour in a row go to the painter in one batch.
   const auto& strokes = box_.Strokes();
   QVector<QLineF> batch;

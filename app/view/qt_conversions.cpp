@@ -67,8 +67,21 @@ int ButtonCode(Qt::MouseButton button) {
 }
 
 int ShiftState(Qt::KeyboardModifiers modifiers) {
-  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-         (modifiers & Qt::AltModifier ? 4 : 0);
+  return (modifiers & Qt::ShiftModifier ? app::kShiftMask : 0) |
+         (modifiers & Qt::ControlModifier ? app::kCtrlMask : 0) |
+         (modifiers & Qt::AltModifier ? app::kAltMask : 0);
+}
+
+int KeyCode(int key) {
+  switch (key) {
+    case Qt::Key_Up: return app::kKeyUp;
+    case Qt::Key_Down: return app::kKeyDown;
+    case Qt::Key_PageUp: return app::kKeyPageUp;
+    case Qt::Key_PageDown: return app::kKeyPageDown;
+    case Qt::Key_Home: return app::kKeyHome;
+    case Qt::Key_End: return app::kKeyEnd;
+    default: return 0;
+  }
 }
 
 }  // namespace view

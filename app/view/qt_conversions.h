@@ -28,4 +28,8 @@ QRect ToPixels(const app::Rect& rect);
 int ButtonCode(Qt::MouseButton button);
 int ShiftState(Qt::KeyboardModifiers modifiers);
 
+/// The model's code of a point-editing key (Up, Down, PageUp, PageDown, Home,
+/// End), or 0 for any other Qt key.
+int KeyCode(int key);
+
 }  // namespace view

@@ -94,6 +94,12 @@ void ForEachOnSurface(const app::Form1& form, Visit&& visit) {
 
 void PaintSurface(QPainter& painter, const app::Form1& form, const QImage& logo,
                   const QPalette& palette) {
+  // Where a logical pixel spans several device pixels, strokes and a resized
+  // logo are drawn smooth; at one device pixel per logical pixel the surface
+  // stays pixel for pixel as it has always been.
+  if (painter.device()->devicePixelRatio() > 1) {
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+  }
   // One overload per kind of control: a kind without one does not compile.
   struct Painter {
     QPainter& painter;

@@ -28,6 +28,19 @@ picture_changed_from() {
   [[ $(region_hash "$shot" "${PICTURE[@]}") != "$1" ]] || { why="the impulse response was not replotted"; return 1; }
 }
 
+region_changed_from() {  # HASH X Y W H
+  [[ $(region_hash "$shot" "${@:2}") != "$1" ]] || { why="the region $* did not change"; return 1; }
+}
+
+# thumb_held BAR_HASH LABEL_HASH PICTURE_HASH: the scroll bar's thumb has left
+# its place, and nothing else has changed.
+thumb_held() {
+  region_changed_from "$1" "${ALPHA_BAR[@]}" || { why="the thumb did not move"; return 1; }
+  [[ $(region_hash "$shot" "${ALPHA_LABEL[@]}") == "$2" ]] || { why="the alpha label changed"; return 1; }
+  [[ $(region_hash "$shot" "${PICTURE[@]}") == "$3" ]] || { why="the impulse response was replotted"; return 1; }
+  tops_are "${RC_TOPS[@]}"
+}
+
 colour_is_absent() {  # COLOUR NAME X Y W H
   local n
   n=$(colour_count "$shot" "${@:3}" "$1")
@@ -119,3 +132,18 @@ random_shape_after() {  # PICTURE_HASH OLD_TOPS...
   ((moved >= 5)) || { why="only $moved points moved (points at ${TOPS[*]})"; return 1; }
 }
 
+# point_raised INDEX PIXELS PICTURE_HASH TOPS_BEFORE...: point INDEX exactly
+# PIXELS higher than before, every other point where it was, and the
+# response replotted.
+point_raised() {
+  local index=$1 pixels=$2 hash=$3 i
+  shift 3
+  local before=("$@")
+  picture_changed_from "$hash" || return 1
+  find_points "$shot"
+  ((TOPS[index] == before[index] - pixels)) ||
+    { why="point $index at ${TOPS[index]}, not $((before[index] - pixels))"; return 1; }
+  for i in 0 1 2 3 4 5 6 7 8; do
+    ((i == index || TOPS[i] == before[i])) || { why="point $i moved to ${TOPS[i]}"; return 1; }
+  done
+}

@@ -2,8 +2,8 @@
 # Runs the built program on a private X server (Xvfb) and drives it with real
 # input events (xdotool): drags control points, presses every button, the
 # Memory check box and the alpha scroll bar, and judges each step from
-# screenshots. Then closes the window the way a window manager does and
-# expects a clean exit.
+# screenshots; moves a point by keyboard. Then closes the window the way a
+# window manager does and expects a clean exit.
 #
 # Exits 0 when every check passes, 1 on the first failure, and 77 - a skip -
 # only when no X server can be started here. After a failure, or always when
@@ -24,7 +24,8 @@ readonly TOTAL_LIMIT=420  # seconds for the whole run; ctest's own timeout is lo
 readonly WIN_W=953 WIN_H=701
 readonly RC_BUTTON=(724 24) RANDOM_BUTTON=(816 64) SORVANE_BUTTON=(816 104)
 readonly ROTATE_BUTTON=(816 144) SHIFT_BUTTON=(816 184) MEMORY_BOX=(766 400)
-readonly ALPHA_UP_ARROW=(855 24) ALPHA_LABEL=(868 10 65 29)  # hscAlpha, lblAlpha
+readonly ALPHA_UP_ARROW=(855 24) ALPHA_DOWN_ARROW=(782 23) ALPHA_LABEL=(868 10 65 29)  # hscAlpha, lblAlpha
+readonly ALPHA_BAR=(776 8 85 32) ALPHA_THUMB_AT_0=(802 23) PAST_THE_BAR=900
 readonly RANDOM_BORDER=(816 48)   # top edge of "Random": the push-button frame colour
 readonly BARE_SURFACE=(900 300)   # nothing is ever drawn here
 readonly PICTURE=(36 416 825 177) # picSpectrum
@@ -32,6 +33,7 @@ readonly CAPTION=(760 384 97 33)  # chkMemory
 readonly SYMBOL_RATE_PX=280       # 4200 twips
 readonly FULL_TOP=84 HALF_TOP=174 ZERO_TOP=264
 readonly RC_TOPS=(84 84 84 84 174 264 264 264 264)  # alpha 0
+readonly RC1_TOPS=(84 91 110 140 174 208 238 257 264)  # alpha 1
 # The heights that start-up and "Random" give: Top 1260 .. 5160 twips.
 readonly RANDOM_LOWEST=83 RANDOM_HIGHEST=345
 # 5220 twips, twice the half-gain Top: Top(k) + Top(8 - k) of a shape that is
@@ -100,7 +102,11 @@ wait_until 20 "point 2 dragged and dropped where released" dropped_at 2 230 "$rc
 dropped_tops=("${TOPS[@]}")
 keep_shot dropped
 
-# Point 7 released over the picture box: not a drop, nothing changes.
+# Point 7 released over the picture box: not a drop, nothing changes. A
+# press gives the point the focus, so a click gives it first.
+point7=($((412 + 7 * 35)) "$ZERO_TOP" "$POINT_SIZE" "$POINT_SIZE")
+click $((412 + 7 * 35 + 8)) $((ZERO_TOP + 8))
+wait_until 10 "a click on point 7 gives it the focus" region_changed_from "$(region_hash "$shot" "${point7[@]}")" "${point7[@]}"
 window_hash=$(region_hash "$shot" 0 0 $WIN_W $WIN_H)
 drag $((412 + 7 * 35 + 8)) $((ZERO_TOP + 8)) $((412 + 7 * 35 + 8)) 500
 sleep 1.5
@@ -164,6 +170,61 @@ wait_until 20 "the alpha scroll bar's arrow applies the roll-off shape" \
   after_preset "${RC_TOPS[@]}" "$random_picture"
 [[ $(region_hash "$shot" "${ALPHA_LABEL[@]}") != "$alpha_label" ]] || fail "the alpha label did not change"
 pass "the alpha label shows the new value"
+
+# A slow hand on the thumb: from Value 0 past the right end of the bar, held
+# for over 1.5 s (15 ticks). Nothing changes while it is held; the release
+# applies alpha 1 at once.
+click "${ALPHA_DOWN_ARROW[@]}"
+wait_until 20 "the left arrow steps alpha back to 0" region_changed_from "$(region_hash "$shot" "${ALPHA_LABEL[@]}")" "${ALPHA_LABEL[@]}"
+tops_are "${RC_TOPS[@]}" || fail "alpha 0: $why"
+alpha0_picture=$(region_hash "$shot" "${PICTURE[@]}")
+alpha0_label=$(region_hash "$shot" "${ALPHA_LABEL[@]}")
+alpha0_bar=$(region_hash "$shot" "${ALPHA_BAR[@]}")
+held=$EPOCHREALTIME
+slow_drag "${ALPHA_THUMB_AT_0[@]}" "$PAST_THE_BAR" "${ALPHA_THUMB_AT_0[1]}" 16
+wait_until 5 "the thumb held: the alpha-0 shape, the label and the plot as they were" \
+  thumb_held "$alpha0_bar" "$alpha0_label" "$alpha0_picture"
+(($(elapsed_ms "$held") >= 1500)) || fail "the thumb was held for only $(elapsed_ms "$held") ms"
+release_drag
+wait_until 20 "its release after $(elapsed_ms "$held") ms applies alpha 1" after_preset "${RC1_TOPS[@]}" "$alpha0_picture"
+region_changed_from "$alpha0_label" "${ALPHA_LABEL[@]}" || fail "the alpha label did not change"
+alpha1_picture=$(region_hash "$shot" "${PICTURE[@]}")
+
+# The keyboard: Tab from "RC Filter" to the scroll bar, Home and End; then on
+# to "Random", pressed with Return.
+click "${RC_BUTTON[@]}"
+keys Tab Home
+wait_until 20 "RC Filter, Tab, Home: alpha 0" after_preset "${RC_TOPS[@]}" "$alpha1_picture"
+keys End
+wait_until 20 "End: alpha 1" after_preset "${RC1_TOPS[@]}" "$alpha0_picture"
+keys Home
+wait_until 20 "Home: alpha 0" after_preset "${RC_TOPS[@]}" "$alpha1_picture"
+keys Tab Return
+wait_until 20 "Tab to Random, Return: the points placed afresh" random_shape_after "$alpha0_picture" "${RC_TOPS[@]}"
+
+# ----------------------------------------------- keyboard path of a point
+# A click on a point that does not move it gives it the focus, shows a focus
+# mark and changes nothing else. End puts it at gain 0; ten Up presses then
+# raise it ten pixels, each a drop one pixel higher, and the response is
+# replotted.
+take_shot
+find_points "$shot"
+key_tops=("${TOPS[@]}")
+key_picture=$(region_hash "$shot" "${PICTURE[@]}")
+key_box=($((POINT_X0 + 6 * POINT_STEP)) "${key_tops[6]}" "$POINT_SIZE" "$POINT_SIZE")
+key_face=$(region_hash "$shot" "${key_box[@]}")
+click $((key_box[0] + 8)) $((key_tops[6] + 8))
+wait_until 10 "a click on point 6 that does not move it shows the focus" \
+  region_changed_from "$key_face" "${key_box[@]}"
+tops_are "${key_tops[@]}" || fail "a click on point 6 moved a point: $why"
+[[ $(region_hash "$shot" "${PICTURE[@]}") == "$key_picture" ]] || fail "a click on point 6 replotted the response"
+pass "and moves nothing"
+keys End
+wait_until 20 "End puts the focused point at gain 0" dropped_at 6 $((ZERO_TOP + 8)) "$key_picture" "${key_tops[@]}"
+key_tops=("${TOPS[@]}")
+key_picture=$(region_hash "$shot" "${PICTURE[@]}")
+keys Up Up Up Up Up Up Up Up Up Up
+wait_until 20 "ten Up presses raise it ten pixels" point_raised 6 10 "$key_picture" "${key_tops[@]}"
 
 # ------------------------------------------------------------------ closing
 

@@ -171,6 +171,26 @@ drag() {  # FROM_X FROM_Y TO_X TO_Y: left button down, a few moves, up
   park
 }
 
+# slow_drag FROM_X FROM_Y TO_X TO_Y STEPS: left button down, then STEPS moves
+# a tenth of a second apart, the button still held; release_drag lets go.
+slow_drag() {
+  local k
+  xdotool mousemove --sync $((WX + $1)) $((WY + $2)) mousedown 1
+  for ((k = 1; k <= $5; k++)); do
+    xdotool sleep 0.1 mousemove --sync $((WX + $1 + ($3 - $1) * k / $5)) $((WY + $2 + ($4 - $2) * k / $5))
+  done
+}
+release_drag() {
+  xdotool mouseup 1
+  park
+}
+
+# keys KEY...: typed into the window, which has the keyboard focus.
+keys() {
+  xdotool windowfocus --sync "$window" 2>/dev/null
+  xdotool key --delay 100 "$@"
+}
+
 # take_shot: the window's part of the screen (WIN_W x WIN_H at WX, WY) into $shot.
 take_shot() {
   shot=$work/now.png

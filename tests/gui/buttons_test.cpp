@@ -1,6 +1,9 @@
-// Each command button and the check box, clicked with the mouse, runs its
-// handler once.
+// Each command button and the check box, clicked with the mouse or pressed
+// from the keyboard, runs its handler once, whatever the clock does meanwhile.
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QTest>
 #include <QPushButton>
 
 #include "tests/gui/window_fixture.h"
@@ -15,6 +18,10 @@ class Buttons : public WindowTest {
     auto* widget = window->findChild<QWidget*>(QString::fromLatin1(name));
     ASSERT_NE(widget, nullptr) << name;
     Click(widget->geometry().center());
+  }
+  QString FocusName() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr ? focus->objectName() : QString();
   }
 };
 
@@ -60,3 +67,56 @@ TEST_F(Buttons, MemoryTicksAndRecolours) {
 }
 
 }  // namespace
+
+TEST_F(Buttons, TabVisitsTheColumnThenMemoryThenThePointsAndEnterPressesWhatHasTheFocus) {
+  ClickWidget("cmdRC");
+  const char* const order[] = {"cmdRC",      "hscAlpha",   "cmdRandom",  "cmdSorvane",
+                               "cmdRotate",  "cmdShift",   "chkMemory",  "cmdSource0",
+                               "cmdSource1", "cmdSource2", "cmdSource3", "cmdSource4",
+                               "cmdSource5", "cmdSource6", "cmdSource7", "cmdSource8"};
+  for (const char* name : order) {
+    EXPECT_EQ(FocusName(), QString::fromLatin1(name));
+    Key(Qt::Key_Tab);
+  }
+  EXPECT_EQ(FocusName(), "cmdRC") << "round again";
+
+  for (int i = 0; i < 5; ++i) Key(Qt::Key_Tab);
+  ASSERT_EQ(FocusName(), "cmdShift");
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(form->lneShift(0).Visible);
+  Key(Qt::Key_Space);
+  EXPECT_FALSE(form->lneShift(0).Visible);
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Enter);
+  EXPECT_EQ(form->chkMemory.Value, 1);
+  EXPECT_TRUE(window->findChild<QCheckBox*>("chkMemory")->isChecked());
+  Key(Qt::Key_Return);
+  EXPECT_EQ(form->chkMemory.Value, 0);
+
+  // Enter held down repeats; like Space it presses once.
+  Key(Qt::Key_Backtab);
+  QTest::keyPress(QApplication::focusWidget(), Qt::Key_Return);
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+  QApplication::sendEvent(QApplication::focusWidget(), &repeat);
+  QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_TRUE(form->lneShift(0).Visible) << "pressed once, not twice";
+}
+
+// A click on "Rotate" held down while both demonstrations step: one click,
+// at the release, and the shift goes on.
+TEST_F(Buttons, AButtonHeldWhileBothDemonstrationsRunClicksOnce) {
+  ClickWidget("cmdShift");
+  ClickWidget("cmdRotate");
+  Tick(3);
+  const QPoint rotate = window->findChild<QWidget*>("cmdRotate")->geometry().center();
+  Press(rotate);
+  Tick(4);
+  EXPECT_TRUE(form->lneRotate(9).Visible) << "nothing happens on the press";
+  Release(rotate);
+  EXPECT_FALSE(form->lneRotate(9).Visible);
+  EXPECT_EQ(form->RotateRemaining, 3.1415926);
+  EXPECT_EQ(form->ShiftRemaining, 4200.0 - 7 * 60);
+  Tick(2);
+  EXPECT_EQ(form->ShiftRemaining, 4200.0 - 9 * 60);
+  EXPECT_FALSE(form->lneRotate(9).Visible);
+}

@@ -83,6 +83,38 @@ TEST_F(DragDrop, OutlineFollowsThePointerWhileThePointStays) {
   EXPECT_NE(form->cmdSource(1).Top, top);
 }
 
+// A point held for a second while the shifted copies slide: the copies move
+// on, the point and the curve wait for the drop, and the drop leaves the
+// copies where they stood.
+TEST_F(DragDrop, APointHeldWhileShiftSlidesDropsOnceAtTheRelease) {
+  Click(WidgetCentre("cmdShift"));
+  const QPoint from = PointCentre(4);
+  const QRect before = window->findChild<QWidget*>("cmdSource4")->geometry();
+  const float top = form->cmdSource(4).Top;
+  const float copyStart = form->lneShift(0).X1;
+  const auto revision = form->picSpectrum.Revision();
+  const QPoint to(150, 140);
+  Press(from);
+  for (int step = 1; step <= 5; ++step) {
+    MoveTo(from + (to - from) * step / 5);
+    Tick(2);
+  }
+  EXPECT_EQ(form->ShiftRemaining, 4200.0 - 10 * 60);
+  EXPECT_GT(form->lneShift(0).X1, copyStart + 599);
+  EXPECT_EQ(form->cmdSource(4).Top, top);
+  EXPECT_EQ(window->findChild<QWidget*>("cmdSource4")->geometry(), before);
+  EXPECT_EQ(window->findChild<view::DragOutline*>("dragOutline")->Box(), before.translated(to - from));
+  EXPECT_EQ(form->picSpectrum.Revision(), revision);
+  const float copyHeld = form->lneShift(0).X1;
+  Release(to);
+  EXPECT_EQ(form->cmdSource(4).Top, 2100.0f - 128.0f);
+  EXPECT_EQ(form->cmdShape(4).Top, form->cmdSource(4).Top);
+  EXPECT_EQ(PlotsSince(revision), 1);
+  EXPECT_EQ(form->lneShift(0).X1, copyHeld) << "the copies are snapshots";
+  Tick(1);
+  EXPECT_EQ(form->ShiftRemaining, 4200.0 - 11 * 60);
+}
+
 TEST_F(DragDrop, StartUpShowsNoCopiesAndThePointsAboveTheCurve) {
   const QImage image = Grab();
   EXPECT_FALSE(HasColour(image, QColor(0, 128, 0))) << "a green line is showing";

@@ -1,5 +1,6 @@
 #include "tests/gui/pixel_probe.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace gui_testing {
@@ -40,22 +41,42 @@ bool PixelProbe::Covered(double xTwips, double yTwips, double margin) const {
   return false;
 }
 
-int PixelProbe::RunWidth(double xTwips, double yTwips, QColor colour) const {
+namespace {
+
+// How much of `colour` an antialiased edge pixel holds over `background`,
+// 0 to 1: the pixel's place on the way from the one colour to the other.
+double Share(QRgb pixel, QColor colour, QColor background) {
+  const double dr = colour.red() - background.red(), dg = colour.green() - background.green(),
+               db = colour.blue() - background.blue();
+  const double along = (qRed(pixel) - background.red()) * dr + (qGreen(pixel) - background.green()) * dg +
+                       (qBlue(pixel) - background.blue()) * db;
+  return std::clamp(along / (dr * dr + dg * dg + db * db), 0.0, 1.0);
+}
+
+}  // namespace
+
+PixelProbe::Cut PixelProbe::CutAcross(double xTwips, double yTwips, QColor colour,
+                                      QColor background) const {
   const int y = static_cast<int>(std::floor(yTwips / 15.0 * ratio_));
-  int x = static_cast<int>(std::floor(xTwips / 15.0 * ratio_));
+  const int x = static_cast<int>(std::floor(xTwips / 15.0 * ratio_));
   const QRgb wanted = colour.rgb();
-  for (int probe = x - 3; probe <= x + 3; ++probe) {
-    if (image_.valid(probe, y) && image_.pixel(probe, y) == wanted) {
-      x = probe;
-      break;
+  auto is = [&](int px) { return image_.valid(px, y) && image_.pixel(px, y) == wanted; };
+  int left = x - 4;
+  while (left <= x + 4 && !is(left)) ++left;
+  if (left > x + 4) return {};
+  int right = left;
+  while (is(left - 1)) --left;
+  while (is(right + 1)) ++right;
+  Cut cut{right - left + 1, double(right - left + 1)};
+  // An edge is at most a pixel or two wide; farther out lies something else.
+  for (int step : {-1, 1}) {
+    for (int px = step < 0 ? left - 1 : right + 1, n = 0; n < 2 && image_.valid(px, y); px += step, ++n) {
+      const double share = Share(image_.pixel(px, y), colour, background);
+      if (share == 0) break;
+      cut.width += share;
     }
   }
-  if (!image_.valid(x, y) || image_.pixel(x, y) != wanted) return 0;
-  int left = x;
-  int right = x;
-  while (image_.valid(left - 1, y) && image_.pixel(left - 1, y) == wanted) --left;
-  while (image_.valid(right + 1, y) && image_.pixel(right + 1, y) == wanted) ++right;
-  return right - left + 1;
+  return cut;
 }
 
 }  // namespace gui_testing

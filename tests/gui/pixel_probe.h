@@ -25,9 +25,14 @@ class PixelProbe {
   /// Whether a windowed control lies over the window point (x, y) twips, or
   /// within `margin` logical pixels of it.
   bool Covered(double xTwips, double yTwips, double margin = 3.0) const;
-  /// Device pixels across a vertical line of `colour` at the window point
-  /// (x, y) twips: the width of the run of that colour through it.
-  int RunWidth(double xTwips, double yTwips, QColor colour) const;
+  /// A horizontal cut through a line of `colour` drawn over `background`.
+  struct Cut {
+    int core = 0;      // device pixels of exactly the line's colour
+    double width = 0;  // the core plus the share of the line in each edge pixel
+  };
+  /// The cut through the line at the window point (x, y) twips, or an empty
+  /// cut where no pixel of the line's colour lies within a few pixels.
+  Cut CutAcross(double xTwips, double yTwips, QColor colour, QColor background) const;
 
   const QImage& Image() const { return image_; }
   double Ratio() const { return ratio_; }

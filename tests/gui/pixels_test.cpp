@@ -2,6 +2,7 @@
 // traces, at whatever device pixel ratio the test runs with.
 #include <cmath>
 
+#include "app/constants.h"
 #include "tests/gui/pixel_probe.h"
 #include "tests/gui/window_fixture.h"
 
@@ -198,24 +199,44 @@ TEST_F(Pixels, MemoryTraceUnderTheCurrentOne) {
   ExpectAxesInBox(probe);
 }
 
+// Widths count whole device pixels of the line's colour plus, where edges are
+// smoothed, each edge pixel's share of it.
 TEST_F(Pixels, LinesArePixelWidthsTimesTheRatio) {
   form->cmdSource(8).Top = 1260;  // a tall closing segment, away from other lines
+  form->cmdSource(6).Top = 1260;  // and a steep mirrored one from marker 7 to marker 6
+  form->cmdSource(7).Top = 3600;
   window->Dispatch([this] { form->Recalculate(); });
   window->Dispatch([this] { form->cmdRotate_Click(); });
   const PixelProbe probe = Probe();
   const double ratio = probe.Ratio();
+  const QColor face = window->palette().color(QPalette::Window);
   const app::Line& closing = form->lneFreq(17);
   const double y = (closing.Y1 + closing.Y2) / 2;
   // The rotated copy lies on top of the closing segment until it turns.
-  EXPECT_NEAR(probe.RunWidth(closing.X1, y, kRotated), 2 * ratio, 1.0);
-  Tick(18);
-  EXPECT_NEAR(Probe().RunWidth(closing.X1, y, kCurve), 3 * ratio, 1.0);
-  EXPECT_NEAR(probe.RunWidth(form->picSpectrum.Left + 30 + W() / 8, form->picSpectrum.Top + 30 + 200,
-                             kAxisRed),
+  EXPECT_NEAR(probe.CutAcross(closing.X1, y, kRotated, kCurve).width, 2 * ratio, 1.0);
+  EXPECT_NEAR(probe.CutAcross(form->picSpectrum.Left + 30 + W() / 8, form->picSpectrum.Top + 30 + 200,
+                              kAxisRed, Qt::white).width,
               1 * ratio, 1.0);
+
+  // A slanted stroke keeps its width; its edges are hard at ratio 1, as they
+  // always were, and smoothed above it.
+  const app::Line& steep = form->lneFreq(2);
+  const double dx = steep.X2 - steep.X1, dy = steep.Y2 - steep.Y1;
+  const PixelProbe::Cut slanted =
+      probe.CutAcross(steep.X1 + dx / 2, steep.Y1 + dy / 2, kCurve, face);
+  ASSERT_GT(slanted.core, 0);
+  EXPECT_NEAR(slanted.width, 3 * ratio * std::hypot(dx, dy) / std::abs(dy), 1.0);
+  if (ratio > 1) {
+    EXPECT_GT(slanted.width, slanted.core + 0.25) << "no smoothed edge";
+  } else {
+    EXPECT_EQ(slanted.width, slanted.core) << "smoothed at ratio 1";
+  }
+
+  Tick(18);
+  EXPECT_NEAR(Probe().CutAcross(closing.X1, y, kCurve, face).width, 3 * ratio, 1.0);
 }
 
-TEST_F(Pixels, TextIsRenderedAtTheDeviceResolution) {
+TEST_F(Pixels, TextAndLogoAreDrawnAtTheDeviceResolution) {
   const PixelProbe probe = Probe();
   if (probe.Ratio() < 2) GTEST_SKIP() << "checked at a device pixel ratio of 2";
   // Text scaled up from one device pixel per logical pixel would consist of
@@ -233,6 +254,23 @@ TEST_F(Pixels, TextIsRenderedAtTheDeviceResolution) {
   }
   ASSERT_GT(blocks, 50);
   EXPECT_LT(uniform, blocks * 9 / 10);
+
+  // The logo is the large picture, device pixel for device pixel.
+  const app::Image& logo = form->imgVesk;
+  const QImage sharp(QString::fromUtf8(app::kSharpLogoResource.data(), app::kSharpLogoResource.size()));
+  ASSERT_EQ(sharp.size(), QSize(int(logo.Width / 15 * 2), int(logo.Height / 15 * 2)));
+  const QPoint origin(int(logo.Left / 15 * 2), int(logo.Top / 15 * 2));
+  int opaque = 0, differing = 0;
+  for (int y = 0; y < sharp.height(); ++y) {
+    for (int x = 0; x < sharp.width(); ++x) {
+      const QRgb p = sharp.pixel(x, y);
+      if (qAlpha(p) != 255) continue;
+      ++opaque;
+      differing += image.pixel(origin + QPoint(x, y)) != p;
+    }
+  }
+  ASSERT_GT(opaque, 1000);
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace

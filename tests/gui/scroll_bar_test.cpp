@@ -1,5 +1,7 @@
 // The alpha scroll bar applies the raised cosine once per change of value,
-// and not while its thumb is held.
+// by the mouse or the keyboard, and not while its thumb is held, however
+// long the hand holds it.
+#include <QApplication>
 #include <QScrollBar>
 
 #include "tests/gui/window_fixture.h"
@@ -43,22 +45,56 @@ TEST_F(ScrollBar, AClickOnTheTroughStepsByTwenty) {
   EXPECT_EQ(form->lblAlpha.Caption, " .2");
 }
 
-TEST_F(ScrollBar, DraggingTheThumbChangesNothingUntilRelease) {
+// A slow hand: the thumb is held for fifteen ticks on its way past the end.
+TEST_F(ScrollBar, AThumbHeldOverTicksAppliesOnceAtTheRelease) {
   const float top = form->cmdSource(2).Top;
   const auto revision = form->picSpectrum.Revision();
   const QPoint thumb = CentreOfPart(QStyle::SC_ScrollBarSlider);
+  const QPoint pastTheEnd(Bar()->geometry().right() + 30, thumb.y());
   Press(thumb);
-  MoveTo(thumb + QPoint(10, 0));
-  MoveTo(thumb + QPoint(20, 0));
+  for (int step = 1; step <= 5; ++step) {
+    MoveTo(thumb + (pastTheEnd - thumb) * step / 5);
+    Tick(3);
+  }
+  EXPECT_EQ(Bar()->sliderPosition(), 100) << "the thumb stays under the hand";
   EXPECT_EQ(form->hscAlpha.Value, 0);
   EXPECT_EQ(form->cmdSource(2).Top, top);
   EXPECT_EQ(form->picSpectrum.Revision(), revision);
   EXPECT_EQ(form->lblAlpha.Caption, "");
-  Release(thumb + QPoint(20, 0));
-  EXPECT_GT(form->hscAlpha.Value, 0);
-  EXPECT_EQ(form->hscAlpha.Value, Bar()->value());
-  EXPECT_NE(form->lblAlpha.Caption, "");
-  EXPECT_EQ(form->cmdSource(4).Top, 2610.0f);
+  Release(pastTheEnd);
+  EXPECT_EQ(form->hscAlpha.Value, 100);
+  EXPECT_EQ(Bar()->value(), 100);
+  EXPECT_EQ(form->lblAlpha.Caption, " 1");
+  EXPECT_NEAR(form->cmdSource(7).Top, 3857.2, 0.05);
+  EXPECT_EQ(PlotsSince(revision), 1);
+
+  // Held and let go where it already was: no change, no event.
+  const auto after = form->picSpectrum.Revision();
+  const QPoint end = CentreOfPart(QStyle::SC_ScrollBarSlider);
+  Drag(end, end + QPoint(30, 0), Qt::LeftButton, 4);
+  EXPECT_EQ(form->picSpectrum.Revision(), after);
+}
+
+TEST_F(ScrollBar, KeysStepTheFocusedBarOncePerChange) {
+  Click(window->findChild<QWidget*>("cmdRC")->geometry().center());
+  Key(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Bar());
+  struct Step {
+    Qt::Key key;
+    int value;
+  };
+  const Step steps[] = {{Qt::Key_Right, 5},     {Qt::Key_PageDown, 25}, {Qt::Key_End, 100},
+                        {Qt::Key_Right, 100},   {Qt::Key_PageUp, 80},   {Qt::Key_Left, 75},
+                        {Qt::Key_Home, 0},      {Qt::Key_Left, 0}};
+  for (const Step& step : steps) {
+    const int before = form->hscAlpha.Value;
+    const auto revision = form->picSpectrum.Revision();
+    Key(step.key);
+    EXPECT_EQ(form->hscAlpha.Value, step.value) << "key " << step.key;
+    EXPECT_EQ(PlotsSince(revision), step.value == before ? 0 : 1) << "key " << step.key;
+  }
+  EXPECT_EQ(form->lblAlpha.Caption, " 0");
+  EXPECT_EQ(form->cmdSource(3).Top, 1260.0f);
 }
 
 }  // namespace

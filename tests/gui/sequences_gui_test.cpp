@@ -5,8 +5,8 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTimer>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -51,6 +51,10 @@ struct Action {
   Qt::MouseButton mouse = Qt::LeftButton;
 };
 
+// Timer ticks while the mouse button is held in a drag of a point or of the
+// thumb: a hand is slower than the clock.
+int TicksHeld(const Action& a) { return std::abs(a.to.x() + a.to.y()) % 4; }
+
 std::string Describe(const Action& a) {
   std::ostringstream out;
   switch (a.kind) {
@@ -87,6 +91,8 @@ std::string Describe(const Action& a) {
       out << a.value << " timer ticks";
       break;
   }
+  if (a.kind == Kind::kDrag || a.kind == Kind::kOtherDrag || a.kind == Kind::kThumb)
+    out << ", held over " << TicksHeld(a) << " ticks";
   return out.str();
 }
 
@@ -181,8 +187,9 @@ class GuiSequences : public WindowTest, public ::testing::WithParamInterface<int
   void SetUp() override {
     passOn = qInstallMessageHandler(QuietAboutOutside);
     WindowTest::SetUp();
-    // Ticks come only from the test, so that the history counts every one.
-    for (QTimer* timer : window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) timer->stop();
+    onTick = [this] {
+      if (tickFault_.empty() && history_) tickFault_ = history_->After(*form, Event::kTick);
+    };
   }
 
   void TearDown() override {
@@ -226,7 +233,7 @@ class GuiSequences : public WindowTest, public ::testing::WithParamInterface<int
   }
 
   std::string Settle(Event event) {
-    std::string fault = history_->After(*form, event);
+    std::string fault = tickFault_.empty() ? history_->After(*form, event) : "tick: " + tickFault_;
     if (fault.empty()) fault = testing_support::CheckControls(*form);
     if (fault.empty()) fault = arrays_.Check(*form);
     if (fault.empty()) fault = CheckWidgets();
@@ -239,6 +246,7 @@ class GuiSequences : public WindowTest, public ::testing::WithParamInterface<int
 
   std::unique_ptr<testing_support::EventHistory> history_;
   testing_support::ArrayChecker arrays_;
+  std::string tickFault_;  // the first tick the history did not expect
   int unreachable_ = 0;
 };
 
@@ -262,7 +270,8 @@ std::string GuiSequences::DoDrag(const Action& a) {
   }
   const float top = form->cmdSource(a.index).Top;
   const auto revision = form->picSpectrum.Revision();
-  Drag(*from, to, a.mouse);
+  // A hand holds a point for a while: the clock runs during the drag.
+  Drag(*from, to, a.mouse, TicksHeld(a));
   const bool dropped = form->picSpectrum.Revision() != revision;
   if (a.kind != Kind::kDrag || a.target == Target::kWidget || a.target == Target::kOutside) {
     if (dropped || form->cmdSource(a.index).Top != top)
@@ -325,7 +334,7 @@ std::string GuiSequences::Do(const Action& a) {
     }
     case Kind::kThumb: {
       const QPoint thumb = ScrollBarPart(QStyle::SC_ScrollBarSlider).center();
-      Drag(thumb, thumb + a.to);
+      Drag(thumb, thumb + a.to, Qt::LeftButton, TicksHeld(a));
       return Settle(alphaEvent());
     }
     case Kind::kPicture:
@@ -334,8 +343,7 @@ std::string GuiSequences::Do(const Action& a) {
     case Kind::kTicks:
       for (int t = 0; t < a.value; ++t) {
         Tick(1);
-        std::string fault = history_->After(*form, Event::kTick);
-        if (!fault.empty()) return "tick " + std::to_string(t + 1) + ": " + fault;
+        if (!tickFault_.empty()) return "tick " + std::to_string(t + 1) + ": " + tickFault_;
       }
       {
         std::string fault = history_->CheckShiftedCopies(*form);

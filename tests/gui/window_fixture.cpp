@@ -1,8 +1,10 @@
 #include "tests/gui/window_fixture.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cmath>
 
@@ -12,6 +14,9 @@ void WindowTest::SetUp() {
   platform.SetMessageHandler([this](std::string_view text) { messages.emplace_back(text); });
   form = std::make_unique<app::Form1>(platform);
   window = std::make_unique<view::SorvaneWindow>(*form, platform);
+  // The clock is the test's: ticks come from Tick() alone, wherever the
+  // test puts them, however long the machine takes over each step.
+  for (QTimer* timer : window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) timer->stop();
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   // The run at twice the density must really be at twice the density.
@@ -43,18 +48,31 @@ void WindowTest::Release(QPoint at, Qt::MouseButton button) {
   QTest::mouseRelease(window->windowHandle(), button, Qt::NoModifier, at);
 }
 
-void WindowTest::Drag(QPoint from, QPoint to, Qt::MouseButton button) {
+void WindowTest::Drag(QPoint from, QPoint to, Qt::MouseButton button, int ticksHeld) {
   Press(from, button);
   constexpr int kSteps = 4;
-  for (int step = 1; step <= kSteps; ++step) MoveTo(from + (to - from) * step / kSteps);
+  for (int step = 1; step <= kSteps; ++step) {
+    MoveTo(from + (to - from) * step / kSteps);
+    Tick(ticksHeld / kSteps + (step <= ticksHeld % kSteps ? 1 : 0));
+  }
   Release(to, button);
 }
 
 void WindowTest::Click(QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at); }
 
 void WindowTest::Tick(int n) {
-  for (int i = 0; i < n; ++i) window->Dispatch([this] { form->Timer1_Timer(); });
+  for (int i = 0; i < n; ++i) {
+    window->Dispatch([this] { form->Timer1_Timer(); });
+    if (onTick) onTick();
+  }
 }
+
+void WindowTest::Key(Qt::Key key) {
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus != nullptr ? focus : window.get(), key);
+}
+
+QWidget* WindowTest::Widget(const QString& name) const { return window->findChild<QWidget*>(name); }
 
 QImage WindowTest::Grab() {
   QCoreApplication::processEvents();
@@ -76,6 +94,12 @@ QRect WindowTest::ScrollBarPart(QStyle::SubControl part) const {
   option.pageStep = bar->pageStep();
   const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
   return rect.translated(bar->geometry().topLeft());
+}
+
+int WindowTest::PlotsSince(std::uint64_t revision) const {
+  // A plot is one clearing of the box and its strokes.
+  const std::uint64_t perPlot = form->picSpectrum.Strokes().size() + 1;
+  return static_cast<int>((form->picSpectrum.Revision() - revision) / perPlot);
 }
 
 bool WindowTest::HasColour(const QImage& image, QColor colour, QRect area) {

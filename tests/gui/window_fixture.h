@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QStyle>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@ namespace gui_testing {
 
 /// The real window, shown offscreen, with mouse events sent to its top-level
 /// window as the window system delivers them, so hit-testing and the mouse
-/// grab are Qt's own. Message boxes are recorded instead of shown.
+/// grab are Qt's own. Message boxes are recorded instead of shown. The
+/// window's timer is stopped: a test ticks it with Tick().
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -32,15 +34,23 @@ class WindowTest : public ::testing::Test {
   void Press(QPoint at, Qt::MouseButton button = Qt::LeftButton);
   void MoveTo(QPoint to);
   void Release(QPoint at, Qt::MouseButton button = Qt::LeftButton);
-  /// Press at `from`, move in a few steps, release at `to`.
-  void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton);
+  /// Press at `from`, move in a few steps, release at `to`; `ticksHeld`
+  /// timer ticks fall between the moves while the button is down.
+  void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton, int ticksHeld = 0);
   void Click(QPoint at);
-  /// Runs n timer ticks through the window's own dispatch.
+  /// Runs n timer ticks through the window's own dispatch, as the timer does.
   void Tick(int n);
+  /// A key pressed and released on whatever has the focus.
+  void Key(Qt::Key key);
+  /// The widget of that object name in the window.
+  QWidget* Widget(const QString& name) const;
   /// The window as it is on screen now (after pending paints).
   QImage Grab();
   /// One part of the alpha scroll bar (arrow, trough, thumb), window pixels.
   QRect ScrollBarPart(QStyle::SubControl part) const;
+  /// How many times the response has been plotted since the picture box had
+  /// `revision` (each plot being of the present one's size).
+  int PlotsSince(std::uint64_t revision) const;
   /// Whether any pixel of the image has exactly this colour.
   static bool HasColour(const QImage& image, QColor colour, QRect area = QRect());
 
@@ -48,6 +58,8 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<app::Form1> form;
   std::unique_ptr<view::SorvaneWindow> window;
   std::vector<std::string> messages;
+  /// Runs after every tick of Tick().
+  std::function<void()> onTick;
 };
 
 }  // namespace gui_testing
