@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <numbers>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +17,13 @@
 #include "dsp/fft.h"
 #include "dsp/fft_paths.h"
 #include "tests/dsp/recording_sink.h"
+
+namespace nrFFT {
+
+// The test list names an implementation, not its address.
+void PrintTo(const FftPath* path, std::ostream* out) { *out << path->name; }
+
+}  // namespace nrFFT
 
 namespace {
 
