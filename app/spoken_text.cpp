@@ -7,6 +7,7 @@
 
 #include "plot/constants.h"
 #include "spectrum/constants.h"
+#include "spectrum/gain.h"
 
 namespace app {
 namespace {
@@ -36,12 +37,13 @@ std::string Fixed(double value, int decimals, bool withPlus = false) {
 std::string PointName(int index) { return "Control point " + std::to_string(index); }
 
 std::string PointDescription(int index, float top) {
-  const double gain =
-      (static_cast<double>(spectrum::kZeroGainTop) - top) / spectrum::kTwipsPerGain;
-  return "frequency " + std::to_string(index) + "/8 of the symbol rate, gain " + Fixed(gain, 2);
+  return "frequency " + std::to_string(index) + "/8 of the symbol rate, gain " +
+         Fixed(spectrum::GainOf(top), 2);
 }
 
-std::string AlphaDescription(int value) { return "alpha " + Fixed(value / 100.0, 2); }
+std::string AlphaDescription(int value) {
+  return "alpha " + Fixed(value / spectrum::kValuePerAlpha, 2);
+}
 
 std::string ImpulseDescription(const base::FixedArray<1024>& response) {
   std::string text = "samples at t = " + std::to_string(kFirstSymbol) + " T to +" +

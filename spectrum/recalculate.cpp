@@ -4,6 +4,7 @@
 #include "app/form1.h"
 #include "dsp/impulse.h"
 #include "spectrum/constants.h"
+#include "spectrum/gain.h"
 
 namespace app {
 
@@ -19,12 +20,8 @@ void Form1::Recalculate() {
 }
 
 void Form1::CalcImpulse() {
-  // gain = (3960 - Top) / 2700 in double precision, Top read as stored.
   std::array<double, spectrum::kPointCount> gains{};
-  for (int i = 0; i < spectrum::kPointCount; ++i) {
-    gains[i] = (static_cast<double>(spectrum::kZeroGainTop) - cmdSource(i).Top) /
-               spectrum::kTwipsPerGain;
-  }
+  for (int i = 0; i < spectrum::kPointCount; ++i) gains[i] = spectrum::GainOf(cmdSource(i).Top);
   dsp::CalcImpulse(gains, dSpectrum, dFFTData, dRawImpulse, dImpulseResponse, platform_);
 }
 
