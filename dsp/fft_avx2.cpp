@@ -42,7 +42,6 @@ struct Avx2 {
 }  // namespace
 
 void RunAvx2(double* data, std::int32_t nn, bool bInverse) {
-  if (nn < Stages<Avx2>::kFewestPoints) return RunPlain(data, nn, bInverse);
   Stages<Avx2>::Run(data, nn, bInverse);
 }
 

@@ -35,7 +35,6 @@ struct Sse2 {
 }  // namespace
 
 void RunSse2(double* data, std::int32_t nn, bool bInverse) {
-  if (nn < Stages<Sse2>::kFewestPoints) return RunPlain(data, nn, bInverse);
   Stages<Sse2>::Run(data, nn, bInverse);
 }
 

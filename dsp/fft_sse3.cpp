@@ -36,7 +36,6 @@ struct Sse3 {
 }  // namespace
 
 void RunSse3(double* data, std::int32_t nn, bool bInverse) {
-  if (nn < Stages<Sse3>::kFewestPoints) return RunPlain(data, nn, bInverse);
   Stages<Sse3>::Run(data, nn, bInverse);
 }
 

@@ -23,6 +23,7 @@
 #include <cstdint>
 
 #include "dsp/constants.h"
+#include "dsp/fft_paths.h"
 
 namespace nrFFT {
 
@@ -279,8 +280,9 @@ struct Stages {
   }
 
   /// The reordering, the butterfly stages and the scaling of data[0 .. 2*nn-1],
-  /// nn a power of two of at least kFewestPoints.
+  /// nn a power of two; below kFewestPoints the plain loop does it.
   static void Run(double* data, std::int32_t nn, bool bInverse) {
+    if (nn < kFewestPoints) return RunPlain(data, nn, bInverse);
     const std::ptrdiff_t n = 2 * static_cast<std::ptrdiff_t>(nn);
     const double s = bInverse ? -1.0 : 1.0;
     Ahead ahead(n, s);
