@@ -100,8 +100,8 @@ Form1::Form1(Platform& platform)
   StyleLines(lneShift, kDarkGreen, 3, false, Ends(3180, 960, 3420, 2100), Ends(0, 0, 240, 1140));
   StyleLines(lneRotate, kDarkRed, 2, true, Ends(960, 1680, 2760, 1740), Ends(0, 0, 1800, 60));
 
-  // The Tab order runs down the command column, then to "Memory", then to
-  // the points (DescribeControls).
+  // The Tab order runs down the command column, then to "Memory", then
+  // through the points from 0 to 8.
   MakeButton(cmdRC, 10200, 120, "RC Filter", 0);
   Place(hscAlpha, 11640, 120, 1275, 480);
   hscAlpha.TabIndex = 1;
@@ -115,6 +115,7 @@ Form1::Form1(Platform& platform)
   chkMemory.Caption = "Memory";
   chkMemory.FontSpec.Size = kCaptionPoints;
   chkMemory.TabIndex = 6;
+  for (CommandButton& point : cmdSource) point.TabIndex = chkMemory.TabIndex + 1 + point.Index;
   Place(picSpectrum, 540, 6240, 12375, 2655);
   Place(imgVesk, 240, 9660, 4500, 720);
   imgVesk.Picture = std::string(kLogoResource);

@@ -119,8 +119,7 @@ class Form1 {
   /// The end of a drop: clamps the new top, puts the point in its own
   /// column and recalculates.
   void DropPoint(CommandButton& Source, std::int16_t newTop);
-  /// Gives the points their places in the Tab order and every control that
-  /// takes the focus its tooltip.
+  /// Gives every control that takes the focus its tooltip.
   void DescribeControls();
   /// The two blocks of Timer1_Timer.
   void ShiftStep();

@@ -1,12 +1,10 @@
-// What each control that takes the focus does and teaches, for its tooltip,
-// and the points' places after "Memory" in the Tab order.
+// What each control that takes the focus does and teaches, for its tooltip.
 #include "app/form1.h"
 
 namespace app {
 
 void Form1::DescribeControls() {
   for (CommandButton& point : cmdSource) {
-    point.TabIndex = chkMemory.TabIndex + 1 + point.Index;
     point.ToolTipText =
         "Control point: the filter's gain at this frequency. Drag it up or down, or press "
         "Up/Down (1 pixel), PageUp/PageDown (10 pixels), Home (gain 1), End (gain 0); the "
