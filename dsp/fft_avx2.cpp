@@ -1,11 +1,12 @@
-// The vector stages with AVX2: two butterflies per register, each half with
-// its own twiddle factor.
+// The vector stages with AVX2: blocks of four points, a register each for
+// their real and their imaginary parts.
 #include "dsp/fft_paths.h"
 
 #if defined(__x86_64__)
 
 #include <immintrin.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -20,23 +21,35 @@ namespace {
 
 struct Avx2 {
   using V = __m256d;
-  static constexpr int kBlock = 2;
+  static constexpr int kWidth = 4;
   static V Load(const double* p) { return _mm256_loadu_pd(p); }
   static void Store(double* p, V v) { _mm256_storeu_pd(p, v); }
   static V Set1(double x) { return _mm256_set1_pd(x); }
-  static V Factor(double wr, double wi) { return _mm256_set_pd(wi, wr, wi, wr); }
-  static V Factors(const double* wr, const double* wi) {
-    return _mm256_set_pd(wi[1], wr[1], wi[0], wr[0]);
-  }
-  static V Swap(V v) { return _mm256_permute_pd(v, 0b0101); }
-  static V DupReal(V v) { return _mm256_movedup_pd(v); }
-  static V DupImag(V v) { return _mm256_permute_pd(v, 0b1111); }
-  static V AddSub(V a, V b) { return _mm256_addsub_pd(a, b); }
   static V Min(V a, V b) { return _mm256_min_pd(a, b); }
   static V Max(V a, V b) { return _mm256_max_pd(a, b); }
 
-  static V Load(const double* a, const double* b) { return _mm256_loadu2_m128d(b, a); }
-  static void Store(double* a, double* b, V v) { _mm256_storeu2_m128d(b, a, v); }
+  // The unpacking instructions work within each half of a register, which
+  // leaves the block's lanes holding points 0, 2, 1, 3.
+  static constexpr int Order(int lane) { return (lane & 1) * 2 + (lane >> 1); }
+  static void Split(V lo, V hi, V& re, V& im) {
+    re = _mm256_unpacklo_pd(lo, hi);
+    im = _mm256_unpackhi_pd(lo, hi);
+  }
+  static void Join(V re, V im, V& lo, V& hi) {
+    lo = _mm256_unpacklo_pd(re, im);
+    hi = _mm256_unpackhi_pd(re, im);
+  }
+  static V Pack(const double* w) { return _mm256_set_pd(w[3], w[1], w[2], w[0]); }
+  static void Transpose(V (&v)[4]) {
+    const V t0 = _mm256_unpacklo_pd(v[0], v[1]);
+    const V t1 = _mm256_unpackhi_pd(v[0], v[1]);
+    const V t2 = _mm256_unpacklo_pd(v[2], v[3]);
+    const V t3 = _mm256_unpackhi_pd(v[2], v[3]);
+    v[0] = _mm256_permute2f128_pd(t0, t2, 0x20);
+    v[1] = _mm256_permute2f128_pd(t1, t3, 0x20);
+    v[2] = _mm256_permute2f128_pd(t0, t2, 0x31);
+    v[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
+  }
 };
 
 }  // namespace

@@ -10,6 +10,7 @@ namespace {
 // The processor's features as the compiler's run-time library detects them
 // (which also asks the system whether it saves the wide registers).
 #if defined(__x86_64__)
+bool HasAvx512() { return __builtin_cpu_supports("avx512f") != 0; }
 bool HasAvx2() { return __builtin_cpu_supports("avx2") != 0; }
 bool HasSse3() { return __builtin_cpu_supports("sse3") != 0; }
 #endif
@@ -17,6 +18,7 @@ bool Always() { return true; }
 
 constexpr auto kPaths = std::to_array<FftPath>({
 #if defined(__x86_64__)
+    {"AVX512", &HasAvx512, &RunAvx512},
     {"AVX2", &HasAvx2, &RunAvx2},
     {"SSE3", &HasSse3, &RunSse3},
     {"SSE2", &Always, &RunSse2},  // part of every x86-64

@@ -36,5 +36,6 @@ void RunPlain(double* data, std::int32_t nn, bool bInverse);
 void RunSse2(double* data, std::int32_t nn, bool bInverse);
 void RunSse3(double* data, std::int32_t nn, bool bInverse);
 void RunAvx2(double* data, std::int32_t nn, bool bInverse);
+void RunAvx512(double* data, std::int32_t nn, bool bInverse);
 
 }  // namespace nrFFT

@@ -9,14 +9,25 @@
 // compiled for a processor the program may not run on.
 //
 // Every lane does the plain loop's operations on the same values in the
-// same order (the clamps, the recurrence, two sine calls per stage), so the
+// same order (the clamps, the recurrences, two sine calls per stage), so the
 // results agree to the last bit; what changes is only which butterflies run
-// side by side. Where the time goes: a twiddle recurrence is a chain of
-// dependent steps, one per factor, so in the last stages, with few
-// butterflies per factor, the chain alone would set the pace. There each
-// recurrence is followed from kLanes starting points at once, states of the
-// same sequence worked out step by step alongside the earlier stages.
+// side by side, and where the points wait between stages.
+//
+// Between the first pass and the last, the array is kept in blocks of kWidth
+// points: the real parts of a block, then its imaginary parts, each a
+// register. A butterfly then needs no shuffling at all. The first pass reads
+// the points in their reversed order tile by tile and does the first stages
+// before it stores the blocks; the last pass does the last two stages and the
+// scaling before it stores the points interleaved again, each block where its
+// points were.
+//
+// Twiddle factors: a recurrence is a chain of dependent steps, one per
+// factor, so in the last two stages, with few butterflies per factor, the
+// chain alone would set the pace. There each recurrence is followed from
+// kWidth starting points at once, states of the same sequence worked out step
+// by step while the earlier passes run.
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -27,19 +38,24 @@
 
 namespace nrFFT {
 
-/// `Ops` supplies the register type V holding kBlock complex points, and its
-/// loads, stores, shuffles, min, max and add-subtract; + - * are lane-wise.
-/// With two points per register, Load(a, b) and Store(a, b, v) take one
-/// point from a and one from b.
+/// `Ops` supplies the register type V of kWidth doubles with lane-wise
+/// + - *, Load/Store/Set1/Min/Max, and the block layout: Split and Join
+/// between kWidth interleaved points and their real and imaginary parts,
+/// Pack of kWidth values into the lanes of a block (lane l holds point
+/// Order(l) of the block), and Transpose of kWidth registers.
 template <class Ops>
 struct Stages {
   using V = typename Ops::V;
-  static constexpr int kBlock = Ops::kBlock;  // consecutive factors per register
-  static constexpr int kLanes = 4;            // starting points of a split recurrence
-  static constexpr int kSplit = 3;            // the last stages, split
-  /// Shorter transforms are left to the plain loop: every split stage then
-  /// has at least kBlock factors per lane.
-  static constexpr std::int32_t kFewestPoints = 8 * kLanes * kBlock;
+  static constexpr int kWidth = Ops::kWidth;
+  static constexpr int kWidthBits = std::countr_zero(static_cast<unsigned>(kWidth));
+  /// Shorter transforms are left to the plain loop: from this length on the
+  /// first pass has whole tiles and each lane of the last pass whole blocks.
+  static constexpr std::int32_t kFewestPoints = 2 * kWidth * kWidth;
+
+  struct Block {
+    V re;
+    V im;
+  };
 
   // The recurrence of one stage (lower points mmax elements after the upper
   // ones), with the plain loop's operations.
@@ -50,232 +66,335 @@ struct Stages {
       wpr = (wtemp * (-2.0)) * wtemp;
       wpi = std::sin(theta) * s;
     }
-    static void Advance(double& wr, double& wi, double wpr, double wpi) {
+    void Advance() {
       const double wtemp = wr;
       wr = (wpr * wr - wi * wpi) + wr;
       wi = (wpr * wi + wtemp * wpi) + wi;
     }
-    void Advance() { Advance(wr, wi, wpr, wpi); }
     double wr = 1.0;
     double wi = 0.0;
     double wpr;
     double wpi;
   };
 
-  // The split stages' recurrences, run ahead one step every other exchange
-  // of the reordering and one every four points of the paired stages, where
-  // there is other work to hide their latency behind; they keep the states
-  // where lanes 1, 2 and 3 of each begin: a fixed handful of scalars for any
-  // length.
+  // The next kWidth factors of a recurrence, one per point of a block.
+  static Block Next(Twiddle& w) {
+    double wr[kWidth];
+    double wi[kWidth];
+    for (int k = 0; k < kWidth; ++k) {
+      wr[k] = w.wr;
+      wi[k] = w.wi;
+      w.Advance();
+    }
+    return {Ops::Pack(wr), Ops::Pack(wi)};
+  }
+
+  // Where the factors of the last passes begin, kept by Ahead:
+  // lanes[c][part][l] is lane l (step l * segment) of the stage before the
+  // last (c = 0) or of the last (c = 1), real part then imaginary; `half`
+  // is step points/16 of the recurrence with span points/8, which the last
+  // pair of stages before them needs.
+  struct Starts {
+    double lanes[2][2][kWidth];
+    double half[2];
+  };
+
+  // The recurrences the last passes need states of, run ahead one step at a
+  // time while the earlier passes work: a fixed handful of scalars for any
+  // length. Its state is its own (the states it keeps go to a Starts), so
+  // that the compiler can hold it in registers, off memory.
   struct Ahead {
-    Ahead(std::ptrdiff_t n, double s)
-        : chains{Twiddle(n / 8, s), Twiddle(n / 4, s), Twiddle(n / 2, s)} {
-      for (int c = 0; c < kSplit; ++c) {
-        segment[c] = n / (16 >> c) / kLanes;  // factors per lane: (mmax / 2) / kLanes
-        shift[c] = std::countr_zero(static_cast<std::uint64_t>(segment[c]));
-        wr[c][0] = 1.0;
-        wi[c][0] = 0.0;
+    using Quad = double __attribute__((vector_size(4 * sizeof(double))));
+    Ahead(std::ptrdiff_t points, double s, Starts& kept)
+        : segment(points / (2 * kWidth)), halfStep(points / 16), starts(&kept) {
+      const Twiddle before(points / 2, s);  // spans of a quarter, a half,
+      const Twiddle last(points, s);        // and an eighth
+      const Twiddle pair(points / 4, s);
+      wpr = Quad{before.wpr, last.wpr, pair.wpr, 0.0};
+      wpi = Quad{before.wpi, last.wpi, pair.wpi, 0.0};
+      needed = std::max((kWidth - 1) * segment, halfStep);
+      for (int c = 0; c < 2; ++c) {
+        kept.lanes[c][0][0] = 1.0;
+        kept.lanes[c][1][0] = 0.0;
       }
-      needed = (kLanes - 1) * segment[kSplit - 1];
     }
     void Step() {
       if (done == needed) return;
       ++done;
-      for (int c = 0; c < kSplit; ++c) {
-        if (done > (kLanes - 1) * segment[c]) continue;
-        chains[c].Advance();
-        if ((done & (segment[c] - 1)) != 0) continue;
-        // Constant indexes only, so the compiler keeps all of this in
-        // registers rather than memory, off the recurrences' chains.
-        for (int lane = 1; lane < kLanes; ++lane) {
-          if (done >> shift[c] == lane) {
-            wr[c][lane] = chains[c].wr;
-            wi[c][lane] = chains[c].wi;
-          }
-        }
+      const Quad wtemp = wr;
+      wr = (wpr * wr - wi * wpi) + wr;
+      wi = (wpr * wi + wtemp * wpi) + wi;
+      if (done == halfStep) {
+        starts->half[0] = wr[2];
+        starts->half[1] = wi[2];
+      }
+      if ((done & (segment - 1)) != 0 || done / segment >= kWidth) return;
+      const std::ptrdiff_t lane = done / segment;
+      for (int c = 0; c < 2; ++c) {
+        starts->lanes[c][0][lane] = wr[c];
+        starts->lanes[c][1][lane] = wi[c];
       }
     }
     void Finish() {
       while (done < needed) Step();
     }
 
-    Twiddle chains[kSplit];
-    std::ptrdiff_t segment[kSplit];  // a power of two
-    int shift[kSplit];                // its logarithm
-    double wr[kSplit][kLanes];
-    double wi[kSplit][kLanes];
+    Quad wr = {1.0, 1.0, 1.0, 1.0};
+    Quad wi = {0.0, 0.0, 0.0, 0.0};
+    Quad wpr;
+    Quad wpi;
+    std::ptrdiff_t segment;  // a power of two
+    std::ptrdiff_t halfStep;
     std::ptrdiff_t done = 0;
     std::ptrdiff_t needed;
+    Starts* starts;
   };
 
-  // kBlock butterflies on registers: w holds their factors as (wr, wi)
-  // pairs, swapped as (wi, wr). Products as tempr = wr*x - wi*y,
-  // tempi = wi*x + wr*y; the clamps min(C, t) and max(-C, t) are exactly the
-  // strict comparisons t > C and t < -C, a NaN passing through.
-  static void Butterflies(V& upper, V& lower, V w, V swapped) {
-    V temp = Ops::AddSub(w * Ops::DupReal(lower), swapped * Ops::DupImag(lower));
-    temp = Ops::Max(Ops::Set1(-dsp::kProductClamp), Ops::Min(Ops::Set1(dsp::kProductClamp), temp));
-    lower = upper - temp;
-    upper = temp + upper;
+  // kWidth butterflies, each lane with its own factor.
+  [[gnu::always_inline]] static void Butterflies(Block& upper, Block& lower, const Block& w) {
+    const V high = Ops::Set1(dsp::kProductClamp);
+    const V low = Ops::Set1(-dsp::kProductClamp);
+    V tempr = w.re * lower.re - w.im * lower.im;
+    V tempi = w.im * lower.re + w.re * lower.im;
+    // min(C, t) and max(-C, t) are exactly the strict comparisons t > C and
+    // t < -C, a NaN passing through.
+    tempr = Ops::Max(low, Ops::Min(high, tempr));
+    tempi = Ops::Max(low, Ops::Min(high, tempi));
+    lower.re = upper.re - tempr;
+    lower.im = upper.im - tempi;
+    upper.re = tempr + upper.re;
+    upper.im = tempi + upper.im;
   }
 
-  // The same with the upper points from a, the lower ones mmax elements on.
-  static void Butterflies(double* a, std::ptrdiff_t mmax, V w, V swapped) {
-    V upper = Ops::Load(a);
-    V lower = Ops::Load(a + mmax);
-    Butterflies(upper, lower, w, swapped);
-    Ops::Store(a + mmax, lower);
-    Ops::Store(a, upper);
+  // The block that begins at point p.
+  static Block LoadBlock(const double* data, std::ptrdiff_t p) {
+    return {Ops::Load(data + 2 * p), Ops::Load(data + 2 * p + kWidth)};
+  }
+  static void StoreBlock(double* data, std::ptrdiff_t p, const Block& b) {
+    Ops::Store(data + 2 * p, b.re);
+    Ops::Store(data + 2 * p + kWidth, b.im);
   }
 
-  // kBlock factors of a recurrence, which advances past them.
-  static V Next(Twiddle& w) {
-    double wr[kBlock];
-    double wi[kBlock];
-    for (int k = 0; k < kBlock; ++k) {
-      wr[k] = w.wr;
-      wi[k] = w.wi;
-      w.Advance();
+  // x with its low `bits` bits (0 to 31) in reverse order.
+  static std::uint32_t ReversedField(std::uint32_t x, int bits) {
+    x = ((x >> 1) & 0x55555555u) | ((x & 0x55555555u) << 1);
+    x = ((x >> 2) & 0x33333333u) | ((x & 0x33333333u) << 2);
+    x = ((x >> 4) & 0x0f0f0f0fu) | ((x & 0x0f0f0f0fu) << 4);
+    x = ((x >> 8) & 0x00ff00ffu) | ((x & 0x00ff00ffu) << 8);
+    x = (x >> 16) | (x << 16);
+    return bits == 0 ? 0 : x >> (32 - bits);
+  }
+
+  static constexpr int Reversed(int x, int bits) {
+    int r = 0;
+    for (int b = 0; b < bits; ++b) r |= ((x >> b) & 1) << (bits - 1 - b);
+    return r;
+  }
+
+  // One tile of the first pass: the kWidth rows of kWidth points that begin
+  // `rowStride` points apart at point p, through the first kWidthBits stages.
+  // Point (row a, column b) goes to row Reversed(b), column Reversed(a) of the
+  // partner tile, so those stages pair rows here, every lane its own
+  // butterfly; out[l] is then the block of the partner's row
+  // Reversed(Order(l)).
+  [[gnu::always_inline]] static void Tile(const double* data, std::ptrdiff_t p,
+                                          std::ptrdiff_t rowStride, const Block* factors,
+                                          Block (&out)[kWidth]) {
+    Block row[kWidth];
+#pragma GCC unroll 8
+    for (int a = 0; a < kWidth; ++a) {
+      const double* const at = data + 2 * (p + a * rowStride);
+      Ops::Split(Ops::Load(at), Ops::Load(at + kWidth), row[a].re, row[a].im);
     }
-    return Ops::Factors(wr, wi);
+    // Stage s pairs columns c and c + h of the partner's rows, h = 2^(s-1),
+    // with factor c mod h of that stage.
+#pragma GCC unroll 8
+    for (int h = 1; h < kWidth; h *= 2) {
+#pragma GCC unroll 8
+      for (int c = 0; c < kWidth; ++c) {
+        if ((c & h) != 0) continue;
+        Butterflies(row[Reversed(c, kWidthBits)], row[Reversed(c + h, kWidthBits)],
+                    factors[h - 1 + c % h]);
+      }
+    }
+    V re[kWidth];
+    V im[kWidth];
+#pragma GCC unroll 8
+    for (int l = 0; l < kWidth; ++l) {
+      re[l] = row[Reversed(Ops::Order(l), kWidthBits)].re;
+      im[l] = row[Reversed(Ops::Order(l), kWidthBits)].im;
+    }
+    Ops::Transpose(re);
+    Ops::Transpose(im);
+#pragma GCC unroll 8
+    for (int l = 0; l < kWidth; ++l) out[l] = {re[l], im[l]};
   }
 
-  // Two stages before the split ones in one pass, four points at a time:
-  // stage mmax on (p0, p1) and (p2, p3), then stage 2*mmax on (p0, p2), whose
-  // factor is step t of its recurrence, and (p1, p3), step t + mmax/2.
-  static void TwoStages(double* data, std::ptrdiff_t n, std::ptrdiff_t mmax, double s,
-                        Ahead& ahead) {
-    Twiddle first(mmax, s);
-    Twiddle second(2 * mmax, s);
-    Twiddle secondHalf = second;
-    for (std::ptrdiff_t k = 0; k < mmax / 2; ++k) secondHalf.Advance();
-    for (std::ptrdiff_t m = 0; m < mmax; m += 2 * kBlock) {
-      const V a = Next(first), b = Next(second), c = Next(secondHalf);
-      const V sa = Ops::Swap(a), sb = Ops::Swap(b), sc = Ops::Swap(c);
-      for (std::ptrdiff_t i = m; i < n; i += 4 * mmax) {
-        double* const p = data + i;
-        V p0 = Ops::Load(p), p1 = Ops::Load(p + mmax);
-        V p2 = Ops::Load(p + 2 * mmax), p3 = Ops::Load(p + 3 * mmax);
-        Butterflies(p0, p1, a, sa);
-        Butterflies(p2, p3, a, sa);
-        Butterflies(p0, p2, b, sb);
-        Butterflies(p1, p3, c, sc);
-        Ops::Store(p, p0);
-        Ops::Store(p + mmax, p1);
-        Ops::Store(p + 2 * mmax, p2);
-        Ops::Store(p + 3 * mmax, p3);
+  static void StoreTile(double* data, std::ptrdiff_t p, std::ptrdiff_t rowStride,
+                        const Block (&out)[kWidth]) {
+#pragma GCC unroll 8
+    for (int l = 0; l < kWidth; ++l) {
+      StoreBlock(data, p + Reversed(Ops::Order(l), kWidthBits) * rowStride, out[l]);
+    }
+  }
+
+  // The reordering and the first kWidthBits stages, tile by tile: a point
+  // index of L bits is a high and a low field of kWidthBits bits around a
+  // middle one; the tile of middle value m trades its points with the tile
+  // of the reversed middle value.
+  [[gnu::always_inline]] static void FirstPass(double* data, int bitCount, double s,
+                                               Ahead& ahead) {
+    Block factors[kWidth - 1];  // stage s: factors h-1 .. 2h-2, h = 2^(s-1)
+    for (int h = 1; h < kWidth; h *= 2) {
+      Twiddle w(2 * h, s);
+      for (int t = 0; t < h; ++t) {
+        factors[h - 1 + t] = {Ops::Set1(w.wr), Ops::Set1(w.wi)};
+        w.Advance();
+      }
+    }
+    const int middleBits = bitCount - 2 * kWidthBits;
+    const std::ptrdiff_t rowStride = std::ptrdiff_t{1} << (bitCount - kWidthBits);
+    for (std::uint32_t m = 0; m < (1u << middleBits); ++m) {
+      const std::uint32_t partner = ReversedField(m, middleBits);
+      if (partner < m) continue;
+      Block first[kWidth];
+      Tile(data, kWidth * std::ptrdiff_t{m}, rowStride, factors, first);
+      if (partner != m) {
+        Block second[kWidth];
+        Tile(data, kWidth * std::ptrdiff_t{partner}, rowStride, factors, second);
+        StoreTile(data, kWidth * std::ptrdiff_t{m}, rowStride, second);
+      }
+      StoreTile(data, kWidth * std::ptrdiff_t{partner}, rowStride, first);
+      ahead.Step();
+      ahead.Step();
+    }
+  }
+
+  // A stage alone, its lower points h after the upper ones (h a multiple of
+  // kWidth): where the count of stages between the first and the last pass
+  // is odd.
+  [[gnu::always_inline]] static void Stage(double* data, std::ptrdiff_t points, std::ptrdiff_t h,
+                                           double s, Ahead& ahead) {
+    Twiddle w(2 * h, s);
+    for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
+      const Block factor = Next(w);
+      for (std::ptrdiff_t g = k; g < points; g += 2 * h) {
+        Block upper = LoadBlock(data, g);
+        Block lower = LoadBlock(data, g + h);
+        Butterflies(upper, lower, factor);
+        StoreBlock(data, g + h, lower);
+        StoreBlock(data, g, upper);
         ahead.Step();
       }
     }
   }
 
-  // A stage before the split ones: one recurrence, kBlock factors at a time.
-  static void Stage(double* data, std::ptrdiff_t n, std::ptrdiff_t mmax, double s) {
-    const std::ptrdiff_t istep = 2 * mmax;
-    Twiddle w(mmax, s);
-    if constexpr (kBlock > 1) {
-      if (mmax / 2 < kBlock) {  // one factor: its butterflies in pairs of groups
-        const V factor = Ops::Factor(w.wr, w.wi);
-        const V swapped = Ops::Swap(factor);
-        for (std::ptrdiff_t g = 0; g < n; g += 2 * istep) {
-          double* const a = data + g;
-          double* const b = a + istep;
-          V upper = Ops::Load(a, b);
-          V lower = Ops::Load(a + mmax, b + mmax);
-          Butterflies(upper, lower, factor, swapped);
-          Ops::Store(a + mmax, b + mmax, lower);
-          Ops::Store(a, b, upper);
-        }
-        return;
-      }
+  // Two stages in one pass, four blocks at a time: the stage of span h on
+  // (p0, p1) and (p2, p3), then the stage of span 2h on (p0, p2), whose
+  // factor is step k of its recurrence, and (p1, p3), step k + h.
+  [[gnu::always_inline]] static void TwoStages(double* data, std::ptrdiff_t points,
+                                               std::ptrdiff_t h, double s, Ahead& ahead,
+                                               const Starts& starts) {
+    Twiddle first(2 * h, s);
+    Twiddle second(4 * h, s);
+    Twiddle secondHalf = second;
+    if (h == ahead.halfStep) {  // the longest way there was run ahead
+      while (ahead.done < h) ahead.Step();
+      secondHalf.wr = starts.half[0];
+      secondHalf.wi = starts.half[1];
+    } else {
+      for (std::ptrdiff_t k = 0; k < h; ++k) secondHalf.Advance();
     }
-    for (std::ptrdiff_t m = 0; m < mmax; m += 2 * kBlock) {
-      const V factor = Next(w);
-      const V swapped = Ops::Swap(factor);
-      for (std::ptrdiff_t i = m; i < n; i += istep) {
-        Butterflies(data + i, mmax, factor, swapped);
-      }
-    }
-  }
-
-  // Split stage c of the last kSplit: lane l takes the factors l*S .. (l+1)*S-1.
-  static void SplitStage(double* data, std::ptrdiff_t n, const Ahead& ahead, int c) {
-    const std::ptrdiff_t mmax = n / (8 >> c);
-    const std::ptrdiff_t istep = 2 * mmax;
-    const std::ptrdiff_t span = 2 * ahead.segment[c];  // elements from lane to lane
-    // The lanes' recurrences side by side in one vector each, every lane
-    // with the scalar recurrence's operations.
-    using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
-    Lanes wr;
-    Lanes wi;
-    Lanes wpr;
-    Lanes wpi;
-    for (int l = 0; l < kLanes; ++l) {
-      wr[l] = ahead.wr[c][l];
-      wi[l] = ahead.wi[c][l];
-      wpr[l] = ahead.chains[c].wpr;
-      wpi[l] = ahead.chains[c].wpi;
-    }
-    for (std::ptrdiff_t m = 0; m < span; m += 2 * kBlock) {
-      double fr[kLanes][kBlock];
-      double fi[kLanes][kBlock];
-      for (int k = 0; k < kBlock; ++k) {
-        for (int l = 0; l < kLanes; ++l) {
-          fr[l][k] = wr[l];
-          fi[l][k] = wi[l];
-        }
-        const Lanes wtemp = wr;
-        wr = (wpr * wr - wi * wpi) + wr;
-        wi = (wpr * wi + wtemp * wpi) + wi;
-      }
-      V factor[kLanes];
-      V swapped[kLanes];
-      for (int l = 0; l < kLanes; ++l) {
-        factor[l] = Ops::Factors(fr[l], fi[l]);
-        swapped[l] = Ops::Swap(factor[l]);
-      }
-      for (std::ptrdiff_t g = m; g < n; g += istep) {
-        for (int l = 0; l < kLanes; ++l) Butterflies(data + g + l * span, mmax, factor[l], swapped[l]);
+    for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
+      const Block a = Next(first), b = Next(second), c = Next(secondHalf);
+      for (std::ptrdiff_t g = k; g < points; g += 4 * h) {
+        Block p0 = LoadBlock(data, g), p1 = LoadBlock(data, g + h);
+        Block p2 = LoadBlock(data, g + 2 * h), p3 = LoadBlock(data, g + 3 * h);
+        Butterflies(p0, p1, a);
+        Butterflies(p2, p3, a);
+        Butterflies(p0, p2, b);
+        Butterflies(p1, p3, c);
+        StoreBlock(data, g, p0);
+        StoreBlock(data, g + h, p1);
+        StoreBlock(data, g + 2 * h, p2);
+        StoreBlock(data, g + 3 * h, p3);
+        ahead.Step();
+        ahead.Step();
       }
     }
   }
 
-  // Given r, the bit reversal of v - 1 within a field of fieldSize values,
-  // returns that of v: v flips the trailing ones of v - 1 and the zero above
-  // them, that is as many leading bits of r.
-  static std::uint32_t NextReversed(std::uint32_t r, std::uint32_t v, std::uint32_t fieldSize) {
-    return r ^ (fieldSize - (fieldSize >> (std::countr_zero(v) + 1)));
-  }
-
-  // The bit-reversal permutation, visiting only the pairs that swap. A point
-  // index of L bits is split into a high and a low field of h bits and, for
-  // odd L, one middle bit; reversing the index reverses each field and
-  // exchanges high and low. Point (hi, mid, rev(x)) therefore swaps with
-  // (x, mid, rev(hi)), and it is the lower of the two exactly when x > hi.
-  // The exchanges are loads and stores only, so the recurrences run ahead
-  // alongside.
-  static void Reorder(double* data, std::int32_t nn, Ahead& ahead) {
-    const int bitCount = std::countr_zero(static_cast<std::uint32_t>(nn));
-    const int h = bitCount / 2;
-    const int shift = bitCount - h;  // h plus the middle bit, if any
-    const std::uint32_t fieldSize = 1u << h;
-    const std::uint32_t midCount = 1u << (shift - h);
-    std::uint32_t reversedHi = 0;
-    for (std::uint32_t hi = 0; hi + 1 < fieldSize; ++hi) {
-      const std::uint32_t reversedNext = NextReversed(reversedHi, hi + 1, fieldSize);
-      for (std::uint32_t mid = 0; mid < midCount; ++mid) {
-        std::uint32_t reversedX = reversedNext;
-        for (std::uint32_t x = hi + 1; x < fieldSize; ++x) {
-          double* const p = data + 2 * std::size_t{(hi << shift) | (mid << h) | reversedX};
-          double* const q = data + 2 * std::size_t{(x << shift) | (mid << h) | reversedHi};
-          const __m128d atP = _mm_loadu_pd(p);
-          _mm_storeu_pd(p, _mm_loadu_pd(q));
-          _mm_storeu_pd(q, atP);
-          if ((x & 1) != 0) ahead.Step();
-          reversedX = NextReversed(reversedX, x + 1, fieldSize);
+  // The last two stages, the scaling and the points interleaved again. Lane
+  // l of each recurrence follows the factors from l * S on (S = points / 2 /
+  // kWidth); butterfly group k = q*S + j, q < kWidth/2, takes the stage
+  // before the last's lane q and the last stage's lanes q and q + kWidth/2.
+  [[gnu::always_inline]] static void LastPass(double* data, std::ptrdiff_t points,
+                                              const Ahead& ahead, const Starts& starts,
+                                              bool bInverse) {
+    const std::ptrdiff_t quarter = points / 4;
+    const std::ptrdiff_t segment = ahead.segment;
+    V wr[2] = {Ops::Load(starts.lanes[0][0]), Ops::Load(starts.lanes[1][0])};
+    V wi[2] = {Ops::Load(starts.lanes[0][1]), Ops::Load(starts.lanes[1][1])};
+    const V wpr[2] = {Ops::Set1(ahead.wpr[0]), Ops::Set1(ahead.wpr[1])};
+    const V wpi[2] = {Ops::Set1(ahead.wpi[0]), Ops::Set1(ahead.wpi[1])};
+    const V reciprocal = Ops::Set1(1.0 / static_cast<double>(points));
+    for (std::ptrdiff_t j = 0; j < segment; j += kWidth) {
+      // kWidth steps of every lane, turned so that each lane's factors fill
+      // a block: factor[c][l] for recurrence c, lane l.
+      V stepR[2][kWidth];
+      V stepI[2][kWidth];
+#pragma GCC unroll 8
+      for (int t = 0; t < kWidth; ++t) {
+#pragma GCC unroll 2
+        for (int c = 0; c < 2; ++c) {
+          stepR[c][t] = wr[c];
+          stepI[c][t] = wi[c];
+          const V wtemp = wr[c];
+          wr[c] = (wpr[c] * wr[c] - wi[c] * wpi[c]) + wr[c];
+          wi[c] = (wpr[c] * wi[c] + wtemp * wpi[c]) + wi[c];
         }
       }
-      reversedHi = reversedNext;
+      Block factor[2][kWidth];
+#pragma GCC unroll 2
+      for (int c = 0; c < 2; ++c) {
+        V re[kWidth];
+        V im[kWidth];
+#pragma GCC unroll 8
+        for (int l = 0; l < kWidth; ++l) {
+          re[l] = stepR[c][Ops::Order(l)];
+          im[l] = stepI[c][Ops::Order(l)];
+        }
+        Ops::Transpose(re);
+        Ops::Transpose(im);
+#pragma GCC unroll 8
+        for (int l = 0; l < kWidth; ++l) factor[c][l] = {re[l], im[l]};
+      }
+#pragma GCC unroll 4
+      for (int q = 0; q < kWidth / 2; ++q) {
+        const std::ptrdiff_t k = q * segment + j;
+        Block p[4] = {LoadBlock(data, k), LoadBlock(data, k + quarter),
+                      LoadBlock(data, k + 2 * quarter), LoadBlock(data, k + 3 * quarter)};
+        Butterflies(p[0], p[1], factor[0][q]);
+        Butterflies(p[2], p[3], factor[0][q]);
+        Butterflies(p[0], p[2], factor[1][q]);
+        Butterflies(p[1], p[3], factor[1][q + kWidth / 2]);
+#pragma GCC unroll 4
+        for (int r = 0; r < 4; ++r) {
+          if (bInverse) {
+            // Dividing by the point count, a power of two, and multiplying
+            // by its reciprocal, exact, round the same real number: the same
+            // result for every input, denormals included.
+            p[r].re = p[r].re * reciprocal;
+            p[r].im = p[r].im * reciprocal;
+          }
+          double* const at = data + 2 * (k + r * quarter);
+          V lo;
+          V hi;
+          Ops::Join(p[r].re, p[r].im, lo, hi);
+          Ops::Store(at, lo);
+          Ops::Store(at + kWidth, hi);
+        }
+      }
     }
   }
 
@@ -283,31 +402,22 @@ struct Stages {
   /// nn a power of two; below kFewestPoints the plain loop does it.
   static void Run(double* data, std::int32_t nn, bool bInverse) {
     if (nn < kFewestPoints) return RunPlain(data, nn, bInverse);
-    const std::ptrdiff_t n = 2 * static_cast<std::ptrdiff_t>(nn);
+    const int bitCount = std::countr_zero(static_cast<std::uint32_t>(nn));
+    const std::ptrdiff_t points = nn;
     const double s = bInverse ? -1.0 : 1.0;
-    Ahead ahead(n, s);
-    Reorder(data, nn, ahead);
-    // The stages before the split ones: two by two, but alone where a stage
-    // has fewer than kBlock factors or no partner is left.
-    for (std::ptrdiff_t mmax = 2; mmax < n / 8;) {
-      if (mmax / 2 >= kBlock && 2 * mmax < n / 8) {
-        TwoStages(data, n, mmax, s, ahead);
-        mmax *= 4;
-      } else {
-        Stage(data, n, mmax, s);
-        mmax *= 2;
-      }
+    Starts starts;
+    Ahead ahead(points, s, starts);
+    FirstPass(data, bitCount, s, ahead);
+    int left = bitCount - kWidthBits;  // stages still to run
+    std::ptrdiff_t h = kWidth;         // the next one's span in points
+    if (left % 2 != 0) {
+      Stage(data, points, h, s, ahead);
+      h *= 2;
+      --left;
     }
+    for (; left > 2; left -= 2, h *= 4) TwoStages(data, points, h, s, ahead, starts);
     ahead.Finish();
-    for (int c = 0; c < kSplit; ++c) SplitStage(data, n, ahead, c);
-    if (!bInverse) return;
-    // Dividing by the point count, a power of two, and multiplying by its
-    // reciprocal, exact, round the same real number: the same result for
-    // every input, denormals included.
-    const V reciprocal = Ops::Set1(1.0 / static_cast<double>(nn));
-    for (std::ptrdiff_t k = 0; k < n; k += 2 * kBlock) {
-      Ops::Store(data + k, Ops::Load(data + k) * reciprocal);
-    }
+    LastPass(data, points, ahead, starts, bInverse);
   }
 };
 

@@ -1,0 +1,83 @@
+// The vector stages with AVX-512: blocks of eight points, a register each
+// for their real and their imaginary parts.
+#include "dsp/fft_paths.h"
+
+#if defined(__x86_64__)
+
+#include <immintrin.h>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+#pragma GCC push_options
+#pragma GCC target("avx512f")
+// GCC 12's own AVX-512 unpacking functions start from an undefined register
+// and then warn about it where they are inlined.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#include "dsp/fft_stages.h"
+
+namespace nrFFT {
+namespace {
+
+struct Avx512 {
+  using V = __m512d;
+  static constexpr int kWidth = 8;
+  static V Load(const double* p) { return _mm512_loadu_pd(p); }
+  static void Store(double* p, V v) { _mm512_storeu_pd(p, v); }
+  static V Set1(double x) { return _mm512_set1_pd(x); }
+  static V Min(V a, V b) { return _mm512_min_pd(a, b); }
+  static V Max(V a, V b) { return _mm512_max_pd(a, b); }
+
+  // The unpacking instructions work within each quarter of a register,
+  // which leaves the block's lanes holding points 0, 4, 1, 5, 2, 6, 3, 7.
+  static constexpr int Order(int lane) { return (lane & 1) * 4 + (lane >> 1); }
+  static void Split(V lo, V hi, V& re, V& im) {
+    re = _mm512_unpacklo_pd(lo, hi);
+    im = _mm512_unpackhi_pd(lo, hi);
+  }
+  static void Join(V re, V im, V& lo, V& hi) { Split(re, im, lo, hi); }
+  static V Pack(const double* w) {
+    return _mm512_set_pd(w[7], w[3], w[6], w[2], w[5], w[1], w[4], w[0]);
+  }
+  // Pairs of rows, then pairs of pairs, then the halves.
+  static void Transpose(V (&v)[8]) {
+    V t[8];
+    for (int k = 0; k < 8; k += 2) {
+      t[k] = _mm512_unpacklo_pd(v[k], v[k + 1]);
+      t[k + 1] = _mm512_unpackhi_pd(v[k], v[k + 1]);
+    }
+    const __m512i evenQuarters = _mm512_set_epi64(13, 12, 5, 4, 9, 8, 1, 0);
+    const __m512i oddQuarters = _mm512_set_epi64(15, 14, 7, 6, 11, 10, 3, 2);
+    V u[8];
+    for (int k = 0; k < 8; k += 4) {
+      u[k] = _mm512_permutex2var_pd(t[k], evenQuarters, t[k + 2]);
+      u[k + 1] = _mm512_permutex2var_pd(t[k], oddQuarters, t[k + 2]);
+      u[k + 2] = _mm512_permutex2var_pd(t[k + 1], evenQuarters, t[k + 3]);
+      u[k + 3] = _mm512_permutex2var_pd(t[k + 1], oddQuarters, t[k + 3]);
+    }
+    // u[0] holds columns 0 and 4 of rows 0-3, u[1] 2 and 6, u[2] 1 and 5,
+    // u[3] 3 and 7; u[4 ..] the same of rows 4-7.
+    constexpr int kColumnOf[4] = {0, 2, 1, 3};
+    for (int k = 0; k < 4; ++k) {
+      v[kColumnOf[k]] = _mm512_shuffle_f64x2(u[k], u[k + 4], 0x44);
+      v[kColumnOf[k] + 4] = _mm512_shuffle_f64x2(u[k], u[k + 4], 0xee);
+    }
+  }
+};
+
+}  // namespace
+
+void RunAvx512(double* data, std::int32_t nn, bool bInverse) {
+  Stages<Avx512>::Run(data, nn, bInverse);
+}
+
+}  // namespace nrFFT
+
+#pragma GCC diagnostic pop
+#pragma GCC pop_options
+
+#endif

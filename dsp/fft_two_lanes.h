@@ -1,0 +1,31 @@
+#pragma once
+
+// The block layout in 128-bit registers, two points a block, for the SSE2
+// and SSE3 files. Each includes this after its target pragma, inside its
+// own compilation, so each gets a copy compiled for its processor.
+
+#include <emmintrin.h>
+
+namespace nrFFT {
+namespace {
+
+struct TwoLanes {
+  using V = __m128d;
+  static constexpr int kWidth = 2;
+  static V Load(const double* p) { return _mm_loadu_pd(p); }
+  static void Store(double* p, V v) { _mm_storeu_pd(p, v); }
+  static V Set1(double x) { return _mm_set1_pd(x); }
+  static V Min(V a, V b) { return _mm_min_pd(a, b); }
+  static V Max(V a, V b) { return _mm_max_pd(a, b); }
+  static constexpr int Order(int lane) { return lane; }
+  static void Split(V lo, V hi, V& re, V& im) {
+    re = _mm_unpacklo_pd(lo, hi);
+    im = _mm_unpackhi_pd(lo, hi);
+  }
+  static void Join(V re, V im, V& lo, V& hi) { Split(re, im, lo, hi); }
+  static V Pack(const double* w) { return _mm_set_pd(w[1], w[0]); }
+  static void Transpose(V (&v)[2]) { Split(v[0], v[1], v[0], v[1]); }
+};
+
+}  // namespace
+}  // namespace nrFFT
