@@ -15,7 +15,7 @@ namespace {
 // the compiler also makes an AVX2 copy and picks it where the processor has
 // it.
 #if defined(__x86_64__)
-[[gnu::target_clones("avx2", "default")]]
+[[gnu::target_clones("avx512f", "avx2", "default")]]
 #endif
 bool AnyNonFinite(const double* values, std::size_t count) {
   constexpr std::uint64_t kExponent = 0x7ff0000000000000;

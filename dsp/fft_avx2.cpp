@@ -21,6 +21,7 @@ namespace {
 
 struct Avx2 {
   using V = __m256d;
+  using Quad = __m256d;
   static constexpr int kWidth = 4;
   static V Load(const double* p) { return _mm256_loadu_pd(p); }
   static void Store(double* p, V v) { _mm256_storeu_pd(p, v); }
@@ -49,6 +50,11 @@ struct Avx2 {
     v[1] = _mm256_permute2f128_pd(t1, t3, 0x20);
     v[2] = _mm256_permute2f128_pd(t0, t2, 0x31);
     v[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
+  }
+  // Four steps of four lanes: lane l's steps as a block.
+  static void Blocks(const Quad (&steps)[4], V (&out)[4]) {
+    for (int k = 0; k < 4; ++k) out[k] = steps[Order(k)];
+    Transpose(out);
   }
 };
 

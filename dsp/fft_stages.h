@@ -50,29 +50,42 @@ struct Stages {
   static constexpr int kWidthBits = std::countr_zero(static_cast<unsigned>(kWidth));
   /// Shorter transforms are left to the plain loop: from this length on the
   /// first pass has whole tiles and each lane of the last pass whole blocks.
-  static constexpr std::int32_t kFewestPoints = 2 * kWidth * kWidth;
+  static constexpr std::int32_t kFewestPoints = std::max(2 * kWidth * kWidth, 8 * kWidth);
+  // The recurrences run ahead take one step every kButterfliesPerStep
+  // register butterflies of the passes before the last: about as much time
+  // as a step's chain of three dependent operations, so that they are done
+  // before the last pass without holding the others up. Spread among the
+  // butterflies rather than bunched, so that the processor overlaps them.
+  static constexpr int kButterfliesPerStep = kWidth >= 8 ? 1 : 8 / kWidth;
+  [[gnu::always_inline]] static void Paced(int butterfly, auto& ahead) {
+    if ((butterfly + 1) % kButterfliesPerStep == 0) ahead.Step();
+  }
 
   struct Block {
     V re;
     V im;
   };
 
+  // The last two stages follow each recurrence from kLanes starting points
+  // at once, side by side in a Quad.
+  static constexpr int kLanes = 4;
+  using Quad = typename Ops::Quad;
+
   // The recurrence of one stage (lower points mmax elements after the upper
   // ones), with the plain loop's operations.
   struct Twiddle {
-    Twiddle(std::ptrdiff_t mmax, double s) {
+    static Twiddle For(std::ptrdiff_t mmax, double s) {
       const double theta = dsp::kTwoPi / static_cast<double>(mmax);
       const double wtemp = std::sin(theta * 0.5) * s;
-      wpr = (wtemp * (-2.0)) * wtemp;
-      wpi = std::sin(theta) * s;
+      return {1.0, 0.0, (wtemp * (-2.0)) * wtemp, std::sin(theta) * s};
     }
     void Advance() {
       const double wtemp = wr;
       wr = (wpr * wr - wi * wpi) + wr;
       wi = (wpr * wi + wtemp * wpi) + wi;
     }
-    double wr = 1.0;
-    double wi = 0.0;
+    double wr;
+    double wi;
     double wpr;
     double wpi;
   };
@@ -89,13 +102,13 @@ struct Stages {
     return {Ops::Pack(wr), Ops::Pack(wi)};
   }
 
-  // Where the factors of the last passes begin, kept by Ahead:
-  // lanes[c][part][l] is lane l (step l * segment) of the stage before the
-  // last (c = 0) or of the last (c = 1), real part then imaginary; `half`
-  // is step points/16 of the recurrence with span points/8, which the last
-  // pair of stages before them needs.
+  // Where the factors of the last passes begin, kept by Ahead: lanes[c][part]
+  // [l] is step l * points/8 of the stage before the last (c = 0) or of the
+  // last (c = 1), real part then imaginary; `half` is step points/16 of the
+  // recurrence with span points/8, which the pair of stages before them
+  // needs.
   struct Starts {
-    double lanes[2][2][kWidth];
+    double lanes[2][2][kLanes];
     double half[2];
   };
 
@@ -104,15 +117,14 @@ struct Stages {
   // length. Its state is its own (the states it keeps go to a Starts), so
   // that the compiler can hold it in registers, off memory.
   struct Ahead {
-    using Quad = double __attribute__((vector_size(4 * sizeof(double))));
     Ahead(std::ptrdiff_t points, double s, Starts& kept)
-        : segment(points / (2 * kWidth)), halfStep(points / 16), starts(&kept) {
-      const Twiddle before(points / 2, s);  // spans of a quarter, a half,
-      const Twiddle last(points, s);        // and an eighth
-      const Twiddle pair(points / 4, s);
+        : segment(points / 8), halfStep(points / 16), starts(&kept) {
+      const Twiddle before = Twiddle::For(points / 2, s);  // spans of a quarter,
+      const Twiddle last = Twiddle::For(points, s);        // a half
+      const Twiddle pair = Twiddle::For(points / 4, s);    // and an eighth
       wpr = Quad{before.wpr, last.wpr, pair.wpr, 0.0};
       wpi = Quad{before.wpi, last.wpi, pair.wpi, 0.0};
-      needed = std::max((kWidth - 1) * segment, halfStep);
+      needed = (kLanes - 1) * segment;
       for (int c = 0; c < 2; ++c) {
         kept.lanes[c][0][0] = 1.0;
         kept.lanes[c][1][0] = 0.0;
@@ -124,26 +136,33 @@ struct Stages {
       const Quad wtemp = wr;
       wr = (wpr * wr - wi * wpi) + wr;
       wi = (wpr * wi + wtemp * wpi) + wi;
+      if ((done & (halfStep - 1)) != 0) return;
       if (done == halfStep) {
         starts->half[0] = wr[2];
         starts->half[1] = wi[2];
       }
-      if ((done & (segment - 1)) != 0 || done / segment >= kWidth) return;
+      if ((done & (segment - 1)) != 0) return;
       const std::ptrdiff_t lane = done / segment;
       for (int c = 0; c < 2; ++c) {
         starts->lanes[c][0][lane] = wr[c];
         starts->lanes[c][1][lane] = wi[c];
       }
     }
-    void Finish() {
-      while (done < needed) Step();
+    void Steps(int count) {
+      for (int k = 0; k < count; ++k) Step();
     }
+    void StepTo(std::ptrdiff_t step) {
+      while (done < step) Step();
+    }
+    // The recurrence with span points/8 from its start, its sines already
+    // worked out here.
+    Twiddle Pair() const { return {1.0, 0.0, wpr[2], wpi[2]}; }
 
     Quad wr = {1.0, 1.0, 1.0, 1.0};
     Quad wi = {0.0, 0.0, 0.0, 0.0};
     Quad wpr;
     Quad wpi;
-    std::ptrdiff_t segment;  // a power of two
+    std::ptrdiff_t segment;  // points/8, a power of two
     std::ptrdiff_t halfStep;
     std::ptrdiff_t done = 0;
     std::ptrdiff_t needed;
@@ -199,7 +218,7 @@ struct Stages {
   // Reversed(Order(l)).
   [[gnu::always_inline]] static void Tile(const double* data, std::ptrdiff_t p,
                                           std::ptrdiff_t rowStride, const Block* factors,
-                                          Block (&out)[kWidth]) {
+                                          Block (&out)[kWidth], auto& ahead) {
     Block row[kWidth];
 #pragma GCC unroll 8
     for (int a = 0; a < kWidth; ++a) {
@@ -215,6 +234,7 @@ struct Stages {
         if ((c & h) != 0) continue;
         Butterflies(row[Reversed(c, kWidthBits)], row[Reversed(c + h, kWidthBits)],
                     factors[h - 1 + c % h]);
+        Paced(c, ahead);
       }
     }
     V re[kWidth];
@@ -246,7 +266,7 @@ struct Stages {
                                                Ahead& ahead) {
     Block factors[kWidth - 1];  // stage s: factors h-1 .. 2h-2, h = 2^(s-1)
     for (int h = 1; h < kWidth; h *= 2) {
-      Twiddle w(2 * h, s);
+      Twiddle w = Twiddle::For(2 * h, s);
       for (int t = 0; t < h; ++t) {
         factors[h - 1 + t] = {Ops::Set1(w.wr), Ops::Set1(w.wi)};
         w.Advance();
@@ -258,15 +278,13 @@ struct Stages {
       const std::uint32_t partner = ReversedField(m, middleBits);
       if (partner < m) continue;
       Block first[kWidth];
-      Tile(data, kWidth * std::ptrdiff_t{m}, rowStride, factors, first);
+      Tile(data, kWidth * std::ptrdiff_t{m}, rowStride, factors, first, ahead);
       if (partner != m) {
         Block second[kWidth];
-        Tile(data, kWidth * std::ptrdiff_t{partner}, rowStride, factors, second);
+        Tile(data, kWidth * std::ptrdiff_t{partner}, rowStride, factors, second, ahead);
         StoreTile(data, kWidth * std::ptrdiff_t{m}, rowStride, second);
       }
       StoreTile(data, kWidth * std::ptrdiff_t{partner}, rowStride, first);
-      ahead.Step();
-      ahead.Step();
     }
   }
 
@@ -275,9 +293,13 @@ struct Stages {
   // is odd.
   [[gnu::always_inline]] static void Stage(double* data, std::ptrdiff_t points, std::ptrdiff_t h,
                                            double s, Ahead& ahead) {
-    Twiddle w(2 * h, s);
+    Twiddle w = Twiddle::For(2 * h, s);
+    Block next = Next(w);
     for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
-      const Block factor = Next(w);
+      // The next factors first, so that their chain of steps runs while
+      // these butterflies do.
+      const Block factor = next;
+      if (k + kWidth < h) next = Next(w);
       for (std::ptrdiff_t g = k; g < points; g += 2 * h) {
         Block upper = LoadBlock(data, g);
         Block lower = LoadBlock(data, g + h);
@@ -295,89 +317,108 @@ struct Stages {
   [[gnu::always_inline]] static void TwoStages(double* data, std::ptrdiff_t points,
                                                std::ptrdiff_t h, double s, Ahead& ahead,
                                                const Starts& starts) {
-    Twiddle first(2 * h, s);
-    Twiddle second(4 * h, s);
+    Twiddle first = Twiddle::For(2 * h, s);
+    const bool runAhead = h == ahead.halfStep;  // the longest way to the half
+    Twiddle second = runAhead ? ahead.Pair() : Twiddle::For(4 * h, s);
     Twiddle secondHalf = second;
-    if (h == ahead.halfStep) {  // the longest way there was run ahead
-      while (ahead.done < h) ahead.Step();
+    if (runAhead) {
+      ahead.StepTo(h);
       secondHalf.wr = starts.half[0];
       secondHalf.wi = starts.half[1];
     } else {
       for (std::ptrdiff_t k = 0; k < h; ++k) secondHalf.Advance();
     }
+    Block nextA = Next(first), nextB = Next(second), nextC = Next(secondHalf);
     for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
-      const Block a = Next(first), b = Next(second), c = Next(secondHalf);
+      const Block a = nextA, b = nextB, c = nextC;
+      if (k + kWidth < h) {
+        nextA = Next(first);
+        nextB = Next(second);
+        nextC = Next(secondHalf);
+      }
       for (std::ptrdiff_t g = k; g < points; g += 4 * h) {
         Block p0 = LoadBlock(data, g), p1 = LoadBlock(data, g + h);
         Block p2 = LoadBlock(data, g + 2 * h), p3 = LoadBlock(data, g + 3 * h);
         Butterflies(p0, p1, a);
+        Paced(0, ahead);
         Butterflies(p2, p3, a);
+        Paced(1, ahead);
         Butterflies(p0, p2, b);
+        Paced(2, ahead);
         Butterflies(p1, p3, c);
+        Paced(3, ahead);
         StoreBlock(data, g, p0);
         StoreBlock(data, g + h, p1);
         StoreBlock(data, g + 2 * h, p2);
         StoreBlock(data, g + 3 * h, p3);
-        ahead.Step();
-        ahead.Step();
       }
     }
   }
 
-  // The last two stages, the scaling and the points interleaved again. Lane
-  // l of each recurrence follows the factors from l * S on (S = points / 2 /
-  // kWidth); butterfly group k = q*S + j, q < kWidth/2, takes the stage
-  // before the last's lane q and the last stage's lanes q and q + kWidth/2.
+  // The last two stages, the scaling and the points interleaved again. Each
+  // recurrence is followed from kLanes lanes S = points/8 steps apart, lane l
+  // from step l*S; butterfly group k = q*S + j, q < 2, takes the stage
+  // before the last's lane q and the last stage's lanes q and q + 2.
   [[gnu::always_inline]] static void LastPass(double* data, std::ptrdiff_t points,
-                                              const Ahead& ahead, const Starts& starts,
+                                              Ahead& ahead, const Starts& starts,
                                               bool bInverse) {
     const std::ptrdiff_t quarter = points / 4;
     const std::ptrdiff_t segment = ahead.segment;
-    V wr[2] = {Ops::Load(starts.lanes[0][0]), Ops::Load(starts.lanes[1][0])};
-    V wi[2] = {Ops::Load(starts.lanes[0][1]), Ops::Load(starts.lanes[1][1])};
-    const V wpr[2] = {Ops::Set1(ahead.wpr[0]), Ops::Set1(ahead.wpr[1])};
-    const V wpi[2] = {Ops::Set1(ahead.wpi[0]), Ops::Set1(ahead.wpi[1])};
+    ahead.StepTo(ahead.needed);
+    Quad wr[2];
+    Quad wi[2];
+    Quad wpr[2];
+    Quad wpi[2];
+    for (int c = 0; c < 2; ++c) {
+      for (int l = 0; l < kLanes; ++l) {
+        wr[c][l] = starts.lanes[c][0][l];
+        wi[c][l] = starts.lanes[c][1][l];
+        wpr[c][l] = ahead.wpr[c];
+        wpi[c][l] = ahead.wpi[c];
+      }
+    }
     const V reciprocal = Ops::Set1(1.0 / static_cast<double>(points));
-    for (std::ptrdiff_t j = 0; j < segment; j += kWidth) {
-      // kWidth steps of every lane, turned so that each lane's factors fill
-      // a block: factor[c][l] for recurrence c, lane l.
-      V stepR[2][kWidth];
-      V stepI[2][kWidth];
-#pragma GCC unroll 8
-      for (int t = 0; t < kWidth; ++t) {
+    // kWidth steps of every lane; each j-block's are worked out before the
+    // butterflies of the one before, so that their chains run alongside.
+    Quad stepR[2][kWidth];
+    Quad stepI[2][kWidth];
+    auto nextSteps = [&] {
 #pragma GCC unroll 2
-        for (int c = 0; c < 2; ++c) {
+      for (int c = 0; c < 2; ++c) {
+#pragma GCC unroll 8
+        for (int t = 0; t < kWidth; ++t) {
           stepR[c][t] = wr[c];
           stepI[c][t] = wi[c];
-          const V wtemp = wr[c];
+          const Quad wtemp = wr[c];
           wr[c] = (wpr[c] * wr[c] - wi[c] * wpi[c]) + wr[c];
           wi[c] = (wpr[c] * wi[c] + wtemp * wpi[c]) + wi[c];
         }
       }
-      Block factor[2][kWidth];
+    };
+    nextSteps();
+    for (std::ptrdiff_t j = 0; j < segment; j += kWidth) {
+      // The steps turned so that each lane's factors fill a block:
+      // factor[c][l] for recurrence c, lane l.
+      Block factor[2][kLanes];
 #pragma GCC unroll 2
       for (int c = 0; c < 2; ++c) {
-        V re[kWidth];
-        V im[kWidth];
-#pragma GCC unroll 8
-        for (int l = 0; l < kWidth; ++l) {
-          re[l] = stepR[c][Ops::Order(l)];
-          im[l] = stepI[c][Ops::Order(l)];
-        }
-        Ops::Transpose(re);
-        Ops::Transpose(im);
-#pragma GCC unroll 8
-        for (int l = 0; l < kWidth; ++l) factor[c][l] = {re[l], im[l]};
-      }
+        V re[kLanes];
+        V im[kLanes];
+        Ops::Blocks(stepR[c], re);
+        Ops::Blocks(stepI[c], im);
 #pragma GCC unroll 4
-      for (int q = 0; q < kWidth / 2; ++q) {
+        for (int l = 0; l < kLanes; ++l) factor[c][l] = {re[l], im[l]};
+      }
+      if (j + kWidth < segment) nextSteps();
+#pragma GCC unroll 2
+      for (int q = 0; q < 2; ++q) {
         const std::ptrdiff_t k = q * segment + j;
         Block p[4] = {LoadBlock(data, k), LoadBlock(data, k + quarter),
                       LoadBlock(data, k + 2 * quarter), LoadBlock(data, k + 3 * quarter)};
         Butterflies(p[0], p[1], factor[0][q]);
         Butterflies(p[2], p[3], factor[0][q]);
         Butterflies(p[0], p[2], factor[1][q]);
-        Butterflies(p[1], p[3], factor[1][q + kWidth / 2]);
+        Butterflies(p[1], p[3], factor[1][q + 2]);
 #pragma GCC unroll 4
         for (int r = 0; r < 4; ++r) {
           if (bInverse) {
@@ -416,7 +457,6 @@ struct Stages {
       --left;
     }
     for (; left > 2; left -= 2, h *= 4) TwoStages(data, points, h, s, ahead, starts);
-    ahead.Finish();
     LastPass(data, points, ahead, starts, bInverse);
   }
 };

@@ -11,6 +11,7 @@ namespace {
 
 struct TwoLanes {
   using V = __m128d;
+  using Quad = double __attribute__((vector_size(4 * sizeof(double))));
   static constexpr int kWidth = 2;
   static V Load(const double* p) { return _mm_loadu_pd(p); }
   static void Store(double* p, V v) { _mm_storeu_pd(p, v); }
@@ -25,6 +26,10 @@ struct TwoLanes {
   static void Join(V re, V im, V& lo, V& hi) { Split(re, im, lo, hi); }
   static V Pack(const double* w) { return _mm_set_pd(w[1], w[0]); }
   static void Transpose(V (&v)[2]) { Split(v[0], v[1], v[0], v[1]); }
+  // Two steps of four lanes: lane l's steps as a block.
+  static void Blocks(const Quad (&steps)[2], V (&out)[4]) {
+    for (int l = 0; l < 4; ++l) out[l] = _mm_set_pd(steps[1][l], steps[0][l]);
+  }
 };
 
 }  // namespace
