@@ -21,7 +21,6 @@ namespace {
 
 struct Avx2 {
   using V = __m256d;
-  using Quad = __m256d;
   static constexpr int kWidth = 4;
   static V Load(const double* p) { return _mm256_loadu_pd(p); }
   static void Store(double* p, V v) { _mm256_storeu_pd(p, v); }
@@ -53,7 +52,7 @@ struct Avx2 {
   }
   // Four steps of four lanes: lane l's steps as a block.
   static void Blocks(const Quad (&steps)[4], V (&out)[4]) {
-    for (int k = 0; k < 4; ++k) out[k] = steps[Order(k)];
+    for (int k = 0; k < 4; ++k) out[k] = static_cast<V>(steps[Order(k)]);
     Transpose(out);
   }
 };

@@ -25,7 +25,6 @@ namespace {
 
 struct Avx512 {
   using V = __m512d;
-  using Quad = __m256d;
   static constexpr int kWidth = 8;
   static V Load(const double* p) { return _mm512_loadu_pd(p); }
   static void Store(double* p, V v) { _mm512_storeu_pd(p, v); }
@@ -71,11 +70,11 @@ struct Avx512 {
   // Eight steps of four lanes: lane l's steps as a block, its halves from
   // two four-by-four turns.
   static void Blocks(const Quad (&steps)[8], V (&out)[4]) {
-    Quad low[4];
-    Quad high[4];
+    __m256d low[4];
+    __m256d high[4];
     for (int k = 0; k < 4; ++k) {
-      low[k] = steps[Order(k)];
-      high[k] = steps[Order(k + 4)];
+      low[k] = static_cast<__m256d>(steps[Order(k)]);
+      high[k] = static_cast<__m256d>(steps[Order(k + 4)]);
     }
     Transpose4(low);
     Transpose4(high);
@@ -83,11 +82,11 @@ struct Avx512 {
       out[l] = _mm512_insertf64x4(_mm512_castpd256_pd512(low[l]), high[l], 1);
     }
   }
-  static void Transpose4(Quad (&v)[4]) {
-    const Quad t0 = _mm256_unpacklo_pd(v[0], v[1]);
-    const Quad t1 = _mm256_unpackhi_pd(v[0], v[1]);
-    const Quad t2 = _mm256_unpacklo_pd(v[2], v[3]);
-    const Quad t3 = _mm256_unpackhi_pd(v[2], v[3]);
+  static void Transpose4(__m256d (&v)[4]) {
+    const __m256d t0 = _mm256_unpacklo_pd(v[0], v[1]);
+    const __m256d t1 = _mm256_unpackhi_pd(v[0], v[1]);
+    const __m256d t2 = _mm256_unpacklo_pd(v[2], v[3]);
+    const __m256d t3 = _mm256_unpackhi_pd(v[2], v[3]);
     v[0] = _mm256_permute2f128_pd(t0, t2, 0x20);
     v[1] = _mm256_permute2f128_pd(t1, t3, 0x20);
     v[2] = _mm256_permute2f128_pd(t0, t2, 0x31);

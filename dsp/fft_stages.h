@@ -1,10 +1,10 @@
 #pragma once
 
-// The one stage driver of the vector paths. dsp/fft_sse2.cpp, fft_sse3.cpp
-// and fft_avx2.cpp each include it after their target pragma and instantiate
-// Stages with a register type of their own, declared in an anonymous
-// namespace: each copy is then compiled for its processor and never shared
-// with another's. Those files include the standard headers below and the
+// The one stage driver of the vector paths. dsp/fft_sse2.cpp, fft_sse3.cpp,
+// fft_avx2.cpp and fft_avx512.cpp each include it after their target pragma
+// and instantiate Stages with a register type of their own, declared in an
+// anonymous namespace: each copy is then compiled for its processor and
+// never shared with another's. Those files include the standard headers below and the
 // intrinsics first, before the pragma, so no standard inline function is
 // compiled for a processor the program may not run on.
 //
@@ -24,8 +24,8 @@
 // Twiddle factors: a recurrence is a chain of dependent steps, one per
 // factor, so in the last two stages, with few butterflies per factor, the
 // chain alone would set the pace. There each recurrence is followed from
-// kWidth starting points at once, states of the same sequence worked out step
-// by step while the earlier passes run.
+// kLanes starting points at once, states of the same sequence worked out
+// step by step while the earlier passes run (dsp/fft_recurrences.h).
 
 #include <algorithm>
 #include <bit>
@@ -35,6 +35,7 @@
 
 #include "dsp/constants.h"
 #include "dsp/fft_paths.h"
+#include "dsp/fft_recurrences.h"
 
 namespace nrFFT {
 
@@ -42,7 +43,8 @@ namespace nrFFT {
 /// + - *, Load/Store/Set1/Min/Max, and the block layout: Split and Join
 /// between kWidth interleaved points and their real and imaginary parts,
 /// Pack of kWidth values into the lanes of a block (lane l holds point
-/// Order(l) of the block), and Transpose of kWidth registers.
+/// Order(l) of the block), Transpose of kWidth registers, and Blocks, which
+/// turns kWidth steps of kLanes recurrence lanes into a block per lane.
 template <class Ops>
 struct Stages {
   using V = typename Ops::V;
@@ -66,29 +68,6 @@ struct Stages {
     V im;
   };
 
-  // The last two stages follow each recurrence from kLanes starting points
-  // at once, side by side in a Quad.
-  static constexpr int kLanes = 4;
-  using Quad = typename Ops::Quad;
-
-  // The recurrence of one stage (lower points mmax elements after the upper
-  // ones), with the plain loop's operations.
-  struct Twiddle {
-    static Twiddle For(std::ptrdiff_t mmax, double s) {
-      const double theta = dsp::kTwoPi / static_cast<double>(mmax);
-      const double wtemp = std::sin(theta * 0.5) * s;
-      return {1.0, 0.0, (wtemp * (-2.0)) * wtemp, std::sin(theta) * s};
-    }
-    void Advance() {
-      const double wtemp = wr;
-      wr = (wpr * wr - wi * wpi) + wr;
-      wi = (wpr * wi + wtemp * wpi) + wi;
-    }
-    double wr;
-    double wi;
-    double wpr;
-    double wpi;
-  };
 
   // The next kWidth factors of a recurrence, one per point of a block.
   static Block Next(Twiddle& w) {
@@ -101,73 +80,6 @@ struct Stages {
     }
     return {Ops::Pack(wr), Ops::Pack(wi)};
   }
-
-  // Where the factors of the last passes begin, kept by Ahead: lanes[c][part]
-  // [l] is step l * points/8 of the stage before the last (c = 0) or of the
-  // last (c = 1), real part then imaginary; `half` is step points/16 of the
-  // recurrence with span points/8, which the pair of stages before them
-  // needs.
-  struct Starts {
-    double lanes[2][2][kLanes];
-    double half[2];
-  };
-
-  // The recurrences the last passes need states of, run ahead one step at a
-  // time while the earlier passes work: a fixed handful of scalars for any
-  // length. Its state is its own (the states it keeps go to a Starts), so
-  // that the compiler can hold it in registers, off memory.
-  struct Ahead {
-    Ahead(std::ptrdiff_t points, double s, Starts& kept)
-        : segment(points / 8), halfStep(points / 16), starts(&kept) {
-      const Twiddle before = Twiddle::For(points / 2, s);  // spans of a quarter,
-      const Twiddle last = Twiddle::For(points, s);        // a half
-      const Twiddle pair = Twiddle::For(points / 4, s);    // and an eighth
-      wpr = Quad{before.wpr, last.wpr, pair.wpr, 0.0};
-      wpi = Quad{before.wpi, last.wpi, pair.wpi, 0.0};
-      needed = (kLanes - 1) * segment;
-      for (int c = 0; c < 2; ++c) {
-        kept.lanes[c][0][0] = 1.0;
-        kept.lanes[c][1][0] = 0.0;
-      }
-    }
-    void Step() {
-      if (done == needed) return;
-      ++done;
-      const Quad wtemp = wr;
-      wr = (wpr * wr - wi * wpi) + wr;
-      wi = (wpr * wi + wtemp * wpi) + wi;
-      if ((done & (halfStep - 1)) != 0) return;
-      if (done == halfStep) {
-        starts->half[0] = wr[2];
-        starts->half[1] = wi[2];
-      }
-      if ((done & (segment - 1)) != 0) return;
-      const std::ptrdiff_t lane = done / segment;
-      for (int c = 0; c < 2; ++c) {
-        starts->lanes[c][0][lane] = wr[c];
-        starts->lanes[c][1][lane] = wi[c];
-      }
-    }
-    void Steps(int count) {
-      for (int k = 0; k < count; ++k) Step();
-    }
-    void StepTo(std::ptrdiff_t step) {
-      while (done < step) Step();
-    }
-    // The recurrence with span points/8 from its start, its sines already
-    // worked out here.
-    Twiddle Pair() const { return {1.0, 0.0, wpr[2], wpi[2]}; }
-
-    Quad wr = {1.0, 1.0, 1.0, 1.0};
-    Quad wi = {0.0, 0.0, 0.0, 0.0};
-    Quad wpr;
-    Quad wpi;
-    std::ptrdiff_t segment;  // points/8, a power of two
-    std::ptrdiff_t halfStep;
-    std::ptrdiff_t done = 0;
-    std::ptrdiff_t needed;
-    Starts* starts;
-  };
 
   // kWidth butterflies, each lane with its own factor.
   [[gnu::always_inline]] static void Butterflies(Block& upper, Block& lower, const Block& w) {

@@ -6,12 +6,13 @@
 
 #include <emmintrin.h>
 
+#include "dsp/fft_recurrences.h"
+
 namespace nrFFT {
 namespace {
 
 struct TwoLanes {
   using V = __m128d;
-  using Quad = double __attribute__((vector_size(4 * sizeof(double))));
   static constexpr int kWidth = 2;
   static V Load(const double* p) { return _mm_loadu_pd(p); }
   static void Store(double* p, V v) { _mm_storeu_pd(p, v); }
