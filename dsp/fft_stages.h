@@ -4,9 +4,9 @@
 // fft_avx2.cpp and fft_avx512.cpp each include it after their target pragma
 // and instantiate Stages with a register type of their own, declared in an
 // anonymous namespace: each copy is then compiled for its processor and
-// never shared with another's. Those files include the standard headers below and the
-// intrinsics first, before the pragma, so no standard inline function is
-// compiled for a processor the program may not run on.
+// never shared with another's. Those files include the standard headers
+// below and the intrinsics first, before the pragma, so no standard inline
+// function is compiled for a processor the program may not run on.
 //
 // Every lane does the plain loop's operations on the same values in the
 // same order (the clamps, the recurrences, two sine calls per stage), so the
