@@ -18,6 +18,7 @@
 // and then warn about it where they are inlined.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wuninitialized"
 #include "dsp/fft_stages.h"
 
 namespace nrFFT {
