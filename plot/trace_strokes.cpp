@@ -4,54 +4,64 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "base/numeric.h"
 #include "plot/constants.h"
 
-// A trace is 40 KB of strokes, rewritten at every edit. Four samples are
+// A trace is 40 KB of strokes, rewritten at every edit. Eight samples are
 // worked at a time in vectors: their points in double precision, exactly as
 // one at a time, then as single precision, then shuffled into the strokes'
-// layout and stored 16 bytes at a time. Point by point, the stores alone
-// would cost more than the whole transform.
+// layout and stored 32 bytes at a time. Point by point, the stores alone
+// would cost more than the whole transform. Each shuffle below is one or
+// two AVX2 instructions; the compiler also makes a copy for processors
+// without AVX2, whose 16-byte halves it shuffles as best it can.
+
+// The helpers below take and return AVX-sized vectors; they are always
+// inlined, so no call ever passes one, and the calling convention for such
+// vectors never matters.
+#pragma GCC diagnostic ignored "-Wpsabi"
 
 namespace plot {
 namespace {
 
-using Doubles = double __attribute__((vector_size(16)));
-using Bits = std::uint64_t __attribute__((vector_size(16)));
-using Floats = float __attribute__((vector_size(16)));
-using FloatPair = float __attribute__((vector_size(8)));
-using Lanes = std::int32_t __attribute__((vector_size(16)));
+constexpr int kStep = 8;  // samples per round
 
-// Four values, two by two, as single precision (nearest float).
-Floats ToSingles(Doubles low, Doubles high) {
-#if defined(__SSE2__)
-  // Said directly: the compiler takes the pairs apart value by value.
-  return _mm_movelh_ps(_mm_cvtpd_ps(low), _mm_cvtpd_ps(high));
-#else
-  const FloatPair a = __builtin_convertvector(low, FloatPair);
-  const FloatPair b = __builtin_convertvector(high, FloatPair);
-  return Floats{a[0], a[1], b[0], b[1]};
-#endif
+// Doubles are worked four at a time, floats eight.
+using Doubles = double __attribute__((vector_size(4 * sizeof(double))));
+using Floats = float __attribute__((vector_size(8 * sizeof(float))));
+using HalfFloats = float __attribute__((vector_size(4 * sizeof(float))));
+using Lanes = std::int32_t __attribute__((vector_size(8 * sizeof(float))));
+
+// Eight values, four by four, as single precision (nearest float).
+[[gnu::always_inline]] inline Floats ToSingles(Doubles low, Doubles high) {
+  return __builtin_shufflevector(__builtin_convertvector(low, HalfFloats),
+                                 __builtin_convertvector(high, HalfFloats), 0, 1, 2, 3, 4, 5, 6,
+                                 7);
 }
 
-// Strokes are written as raw bytes: four floats, or three and a colour, at a
-// time.
-void Store(unsigned char* at, Floats value) { std::memcpy(at, &value, sizeof value); }
+// A vector of eight floats is two halves of four; the strokes' layout repeats
+// every 80 bytes, two segments, so each half carries two segments: the
+// first half segments 0, 1 or 2, 3 of a round, the second half 4, 5 or 6, 7.
 
-// Two segments a-b and b-c, given as (xa ya xb yb), (xa la xb lb),
-// (xb yb xc yc) and (xb lb xc lc), where l is a height 15 units lower: four
-// strokes of five values, the fifth the colour `c`, in five stores.
-[[gnu::always_inline]] inline void StorePair(unsigned char* out, Floats ab, Floats abLow, Floats bc, Floats bcLow, Floats c) {
-  Store(out, ab);
-  Store(out + 16, __builtin_shuffle(c, abLow, Lanes{0, 4, 5, 6}));
-  Store(out + 32, __builtin_shuffle(__builtin_shuffle(abLow, c, Lanes{3, 4, 3, 4}), bc,
-                                   Lanes{0, 1, 4, 5}));
-  Store(out + 48, __builtin_shuffle(bc, c, Lanes{2, 3, 4, 0}));
-  Store(out + 64, __builtin_shuffle(bcLow, c, Lanes{1, 2, 3, 4}));
+// Two segments a-b and b-c per half, given as (xa ya xb yb), (xa la xb lb),
+// (xb yb xc yc) and (xb lb xc lc), where l is a height 15 units lower, and
+// the colour `c` in every lane: the five 16-byte parts of their four
+// strokes of five values.
+struct Parts {
+  Floats part[5];
+};
+
+[[gnu::always_inline]] inline Parts Pair(Floats ab, Floats abLow, Floats bc, Floats bcLow,
+                                         Floats c) {
+  return {{ab, __builtin_shuffle(c, abLow, Lanes{0, 8, 9, 10, 4, 12, 13, 14}),
+           __builtin_shuffle(__builtin_shuffle(abLow, c, Lanes{2, 8, 3, 8, 6, 12, 7, 12}), bc,
+                             Lanes{2, 1, 8, 9, 6, 5, 12, 13}),
+           __builtin_shuffle(bc, __builtin_shuffle(c, bc, Lanes{0, 8, 1, 9, 4, 12, 5, 13}),
+                             Lanes{2, 3, 8, 9, 6, 7, 12, 13}),
+           __builtin_shuffle(bcLow, c, Lanes{1, 2, 3, 8, 5, 6, 7, 12})}};
+}
+
+[[gnu::always_inline]] inline void Store(unsigned char* at, Floats value) {
+  std::memcpy(at, &value, sizeof value);
 }
 
 }  // namespace
@@ -62,56 +72,72 @@ void Store(unsigned char* at, Floats value) { std::memcpy(at, &value, sizeof val
 bool WriteTraceStrokes(std::span<app::Stroke, 2048> out, const double* samples, double width,
                        TracePoint start, double yZero, double yScale, app::Colour colour) {
   static_assert(sizeof(app::Stroke) == 5 * sizeof(float));
-  static_assert(kPlotSamples % 4 == 0);
-  // The test of base::AllFitSingle, lane by lane. Only the heights need it:
-  // x lies within the box's width, and adding 15 to a height that fits
-  // cannot take it past the limit, 15 being far below a unit in the last
-  // place there.
-  constexpr std::uint64_t kMagnitude = 0x7fffffffffffffff;
-  const std::uint64_t limit = std::bit_cast<std::uint64_t>(base::kFloatLimit);
-  // The start's height in one lane, and zero, which fits, in the other.
-  const Bits startBits{std::bit_cast<std::uint64_t>(start.y), 0};
-  Bits below = (startBits & kMagnitude) - limit;
+  static_assert(kPlotSamples % kStep == 0);
+  // Whether the heights fit single precision (base::FitsSingle) is read off
+  // the floats: a value fits exactly when its nearest float is finite. The
+  // exponent bits of one that is not are all ones, and adding one unit of
+  // exponent carries into the sign bit. Only the heights need the test: x
+  // lies within the box's width, and adding 15 to a height that fits cannot
+  // take it past the limit, 15 being far below a unit in the last place
+  // there.
+  constexpr std::int32_t kExponent = 0x7f800000;
+  constexpr std::int32_t kExponentUnit = 0x00800000;
+  const auto startY = static_cast<float>(start.y);
+  Lanes unfit = (Lanes{std::bit_cast<std::int32_t>(startY)} & kExponent) + kExponentUnit;
 
   const float c = std::bit_cast<float>(colour);
-  const Floats colours{c, c, c, c};
-  const float startX = static_cast<float>(start.x);
-  // The previous point, in lanes 2 and 3.
-  Floats before{0, 0, startX, static_cast<float>(start.y)};
-  Floats beforeLow{0, 0, startX, static_cast<float>(start.y + kTraceDoubling)};
+  const Floats colours{c, c, c, c, c, c, c, c};
+  const auto startX = static_cast<float>(start.x);
+  // The previous round's last two points as (x y x y) pairs, in lanes 4 .. 7.
+  Floats before{0, 0, 0, 0, 0, 0, startX, startY};
+  Floats beforeLow{0, 0, 0, 0, 0, 0, startX, static_cast<float>(start.y + kTraceDoubling)};
   auto* stroke = reinterpret_cast<unsigned char*>(out.data());
-  Doubles k01{0, 1};
-  Doubles k23{2, 3};
-  for (int i = 0; i < kPlotSamples; i += 4, stroke += 8 * sizeof(app::Stroke)) {
-    Doubles s01;
-    Doubles s23;
-    std::memcpy(&s01, samples + i, sizeof s01);
-    std::memcpy(&s23, samples + i + 2, sizeof s23);
-    const Doubles y01 = yZero - yScale * s01;
-    const Doubles y23 = yZero - yScale * s23;
-    below &= ((Bits)y01 & kMagnitude) - limit;  // the bits of the heights
-    below &= ((Bits)y23 & kMagnitude) - limit;
-    // A height beyond the float range becomes infinite here; it is caught
-    // by the test above and its strokes are never shown.
-    const Floats xs = ToSingles(width * k01 / static_cast<double>(kPlotSamples),
-                                width * k23 / static_cast<double>(kPlotSamples));
-    const Floats ys = ToSingles(y01, y23);
-    const Floats lows = ToSingles(y01 + kTraceDoubling, y23 + kTraceDoubling);
-    k01 += 4.0;
-    k23 += 4.0;
-    const Floats first = __builtin_shuffle(xs, ys, Lanes{0, 4, 1, 5});
-    const Floats second = __builtin_shuffle(xs, ys, Lanes{2, 6, 3, 7});
-    const Floats firstLow = __builtin_shuffle(xs, lows, Lanes{0, 4, 1, 5});
-    const Floats secondLow = __builtin_shuffle(xs, lows, Lanes{2, 6, 3, 7});
-    StorePair(stroke, __builtin_shuffle(before, first, Lanes{2, 3, 4, 5}),
-              __builtin_shuffle(beforeLow, firstLow, Lanes{2, 3, 4, 5}), first, firstLow, colours);
-    StorePair(stroke + 4 * sizeof(app::Stroke), __builtin_shuffle(first, second, Lanes{2, 3, 4, 5}),
-              __builtin_shuffle(firstLow, secondLow, Lanes{2, 3, 4, 5}), second, secondLow,
-              colours);
-    before = second;
-    beforeLow = secondLow;
+  Doubles k{0, 1, 2, 3};
+  Doubles kToo{4, 5, 6, 7};
+  constexpr double kSamples = kPlotSamples;
+  for (int i = 0; i < kPlotSamples; i += kStep, k += kStep, kToo += kStep) {
+    Doubles sample;
+    Doubles sampleToo;
+    std::memcpy(&sample, samples + i, sizeof sample);
+    std::memcpy(&sampleToo, samples + i + 4, sizeof sampleToo);
+    const Doubles y = yZero - yScale * sample;
+    const Doubles yToo = yZero - yScale * sampleToo;
+    // A height beyond the float range becomes infinite here, which the
+    // test catches; its strokes are then never shown.
+    const Floats xs = ToSingles(width * k / kSamples, width * kToo / kSamples);
+    const Floats ys = ToSingles(y, yToo);
+    const Floats lows = ToSingles(y + kTraceDoubling, yToo + kTraceDoubling);
+    unfit |= ((Lanes)ys & kExponent) + kExponentUnit;
+    // Points 0 1 | 4 5 and 2 3 | 6 7 of the round, then the pairs that end
+    // the segments before them: last-of-before 0 | 3 4 and 1 2 | 5 6.
+    const Floats near = __builtin_shuffle(xs, ys, Lanes{0, 8, 1, 9, 4, 12, 5, 13});
+    const Floats far = __builtin_shuffle(xs, ys, Lanes{2, 10, 3, 11, 6, 14, 7, 15});
+    const Floats nearLow = __builtin_shuffle(xs, lows, Lanes{0, 8, 1, 9, 4, 12, 5, 13});
+    const Floats farLow = __builtin_shuffle(xs, lows, Lanes{2, 10, 3, 11, 6, 14, 7, 15});
+    const Lanes kBefore{2, 3, 8, 9, 6, 7, 12, 13};
+    const Lanes kCarry{4, 5, 6, 7, 8, 9, 10, 11};
+    const Parts p = Pair(__builtin_shuffle(__builtin_shuffle(before, far, kCarry), near, kBefore),
+                         __builtin_shuffle(__builtin_shuffle(beforeLow, farLow, kCarry), nearLow,
+                                           kBefore),
+                         near, nearLow, colours);
+    const Parts q = Pair(__builtin_shuffle(near, far, kBefore),
+                         __builtin_shuffle(nearLow, farLow, kBefore), far, farLow, colours);
+    // p holds segments 0 1 | 4 5, q 2 3 | 6 7: the first halves in turn, then
+    // the second halves.
+    const Lanes kFirstHalves{0, 1, 2, 3, 8, 9, 10, 11};
+    const Lanes kSecondHalves{4, 5, 6, 7, 12, 13, 14, 15};
+    const Floats order[10] = {p.part[0], p.part[1], p.part[2], p.part[3], p.part[4],
+                              q.part[0], q.part[1], q.part[2], q.part[3], q.part[4]};
+    for (int j = 0; j < 10; j += 2) {
+      Store(stroke + 16 * j, __builtin_shuffle(order[j], order[j + 1], kFirstHalves));
+      Store(stroke + 160 + 16 * j, __builtin_shuffle(order[j], order[j + 1], kSecondHalves));
+    }
+    stroke += kStep * 2 * sizeof(app::Stroke);
+    before = far;
+    beforeLow = farLow;
   }
-  return ((below[0] & below[1]) >> 63) != 0;
+  for (int lane = 1; lane < kStep; ++lane) unfit[0] |= unfit[lane];
+  return unfit[0] >= 0;
 }
 
 }  // namespace plot
