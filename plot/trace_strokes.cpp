@@ -1,6 +1,7 @@
 #include "plot/trace_strokes.h"
 
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -10,8 +11,8 @@
 // A trace is 40 KB of strokes, rewritten at every edit. Eight samples are
 // worked at a time in vectors: their points in double precision, exactly as
 // one at a time, then as single precision, then shuffled into the strokes'
-// layout and stored 32 bytes at a time. Point by point, the stores alone
-// would cost more than the whole transform. Each shuffle below is one or
+// layout and stored 32 bytes at a time. Stored value by value, the strokes
+// cost more than all the arithmetic of the plot. Each shuffle below is one or
 // two AVX2 instructions; the compiler also makes a copy for processors
 // without AVX2, whose 16-byte halves it shuffles as best it can.
 
@@ -30,6 +31,7 @@ using Doubles = double __attribute__((vector_size(4 * sizeof(double))));
 using Floats = float __attribute__((vector_size(8 * sizeof(float))));
 using HalfFloats = float __attribute__((vector_size(4 * sizeof(float))));
 using Lanes = std::int32_t __attribute__((vector_size(8 * sizeof(float))));
+using Words = std::uint32_t __attribute__((vector_size(8 * sizeof(float))));
 
 // Eight values, four by four, as single precision (nearest float).
 [[gnu::always_inline]] inline Floats ToSingles(Doubles low, Doubles high) {
@@ -80,10 +82,10 @@ bool WriteTraceStrokes(std::span<app::Stroke, 2048> out, const double* samples, 
   // lies within the box's width, and adding 15 to a height that fits cannot
   // take it past the limit, 15 being far below a unit in the last place
   // there.
-  constexpr std::int32_t kExponent = 0x7f800000;
-  constexpr std::int32_t kExponentUnit = 0x00800000;
+  constexpr std::uint32_t kExponent = 0x7f800000;
+  constexpr std::uint32_t kExponentUnit = 0x00800000;
   const auto startY = static_cast<float>(start.y);
-  Lanes unfit = (Lanes{std::bit_cast<std::int32_t>(startY)} & kExponent) + kExponentUnit;
+  Words unfit = (Words{std::bit_cast<std::uint32_t>(startY)} & kExponent) + kExponentUnit;
 
   const float c = std::bit_cast<float>(colour);
   const Floats colours{c, c, c, c, c, c, c, c};
@@ -107,7 +109,7 @@ bool WriteTraceStrokes(std::span<app::Stroke, 2048> out, const double* samples, 
     const Floats xs = ToSingles(width * k / kSamples, width * kToo / kSamples);
     const Floats ys = ToSingles(y, yToo);
     const Floats lows = ToSingles(y + kTraceDoubling, yToo + kTraceDoubling);
-    unfit |= ((Lanes)ys & kExponent) + kExponentUnit;
+    unfit |= ((Words)ys & kExponent) + kExponentUnit;
     // Points 0 1 | 4 5 and 2 3 | 6 7 of the round, then the pairs that end
     // the segments before them: last-of-before 0 | 3 4 and 1 2 | 5 6.
     const Floats near = __builtin_shuffle(xs, ys, Lanes{0, 8, 1, 9, 4, 12, 5, 13});
@@ -128,16 +130,19 @@ bool WriteTraceStrokes(std::span<app::Stroke, 2048> out, const double* samples, 
     const Lanes kSecondHalves{4, 5, 6, 7, 12, 13, 14, 15};
     const Floats order[10] = {p.part[0], p.part[1], p.part[2], p.part[3], p.part[4],
                               q.part[0], q.part[1], q.part[2], q.part[3], q.part[4]};
+    constexpr std::size_t kHalfRound = kStep * sizeof(app::Stroke);  // segments 0 .. 3
     for (int j = 0; j < 10; j += 2) {
-      Store(stroke + 16 * j, __builtin_shuffle(order[j], order[j + 1], kFirstHalves));
-      Store(stroke + 160 + 16 * j, __builtin_shuffle(order[j], order[j + 1], kSecondHalves));
+      Store(stroke + sizeof(HalfFloats) * j,
+            __builtin_shuffle(order[j], order[j + 1], kFirstHalves));
+      Store(stroke + kHalfRound + sizeof(HalfFloats) * j,
+            __builtin_shuffle(order[j], order[j + 1], kSecondHalves));
     }
-    stroke += kStep * 2 * sizeof(app::Stroke);
+    stroke += 2 * kHalfRound;
     before = far;
     beforeLow = farLow;
   }
   for (int lane = 1; lane < kStep; ++lane) unfit[0] |= unfit[lane];
-  return unfit[0] >= 0;
+  return unfit[0] >> 31 == 0;
 }
 
 }  // namespace plot
