@@ -1,5 +1,5 @@
-// The impulse computation alone, and the whole recalculation pipeline of the
-// loaded window without a display.
+// The impulse computation alone, the plot alone, and the whole
+// recalculation pipeline of the loaded window without a display.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -36,9 +36,23 @@ void BM_Recalculate(benchmark::State& state) {
   }
 }
 
+// The plot alone: what Recalculate spends after the impulse computation,
+// nearly all of it.
+void BM_ShowImpulse(benchmark::State& state) {
+  app::HeadlessPlatform platform;
+  auto form = std::make_unique<app::Form1>(platform);
+  form->Form_Load();
+  for (auto _ : state) {
+    form->ShowImpulse();
+    benchmark::DoNotOptimize(form.get());
+    benchmark::ClobberMemory();
+  }
+}
+
 }  // namespace
 
 BENCHMARK(BM_CalcImpulse);
+BENCHMARK(BM_ShowImpulse);
 BENCHMARK(BM_Recalculate);
 
 }  // namespace bench
