@@ -39,7 +39,6 @@ struct Avx2 {
     lo = _mm256_unpacklo_pd(re, im);
     hi = _mm256_unpackhi_pd(re, im);
   }
-  static V Pack(const double* w) { return _mm256_set_pd(w[3], w[1], w[2], w[0]); }
   static void Transpose(V (&v)[4]) {
     const V t0 = _mm256_unpacklo_pd(v[0], v[1]);
     const V t1 = _mm256_unpackhi_pd(v[0], v[1]);

@@ -41,9 +41,6 @@ struct Avx512 {
     im = _mm512_unpackhi_pd(lo, hi);
   }
   static void Join(V re, V im, V& lo, V& hi) { Split(re, im, lo, hi); }
-  static V Pack(const double* w) {
-    return _mm512_set_pd(w[7], w[3], w[6], w[2], w[5], w[1], w[4], w[0]);
-  }
   // Pairs of rows, then pairs of pairs, then the halves.
   static void Transpose(V (&v)[8]) {
     V t[8];

@@ -36,6 +36,30 @@ struct Twiddle {
   double wpi;
 };
 
+// Up to kLanes recurrences side by side, each lane with the plain loop's
+// operations; an unused lane stays at 1 + 0i.
+struct Recurrences {
+  void Advance() {
+    const Quad wtemp = wr;
+    wr = (wpr * wr - wi * wpi) + wr;
+    wi = (wpr * wi + wtemp * wpi) + wi;
+  }
+  Quad wr;
+  Quad wi;
+  Quad wpr;
+  Quad wpi;
+};
+
+// The lanes' recurrences from where `a`, `b` and `c` stand.
+inline Recurrences SideBySide(const Twiddle& a, const Twiddle& b, const Twiddle& c) {
+  Recurrences lanes;
+  lanes.wr = Quad{a.wr, b.wr, c.wr, 1.0};
+  lanes.wi = Quad{a.wi, b.wi, c.wi, 0.0};
+  lanes.wpr = Quad{a.wpr, b.wpr, c.wpr, 0.0};
+  lanes.wpi = Quad{a.wpi, b.wpi, c.wpi, 0.0};
+  return lanes;
+}
+
 // Where the factors of the last passes begin, kept by Ahead: lanes[c][part]
 // [l] is step l * points/8 of the stage before the last (c = 0) or of the
 // last (c = 1), real part then imaginary; `half` is step points/16 of the
@@ -53,11 +77,9 @@ struct Starts {
 struct Ahead {
   Ahead(std::ptrdiff_t points, double s, Starts& kept)
       : segment(points / 8), halfStep(points / 16), starts(&kept) {
-    const Twiddle before = Twiddle::For(points / 2, s);  // spans of a quarter,
-    const Twiddle last = Twiddle::For(points, s);        // a half
-    const Twiddle pair = Twiddle::For(points / 4, s);    // and an eighth
-    wpr = Quad{before.wpr, last.wpr, pair.wpr, 0.0};
-    wpi = Quad{before.wpi, last.wpi, pair.wpi, 0.0};
+    chains = SideBySide(Twiddle::For(points / 2, s),  // spans of a quarter,
+                        Twiddle::For(points, s),      // a half
+                        Twiddle::For(points / 4, s));  // and an eighth
     needed = (kLanes - 1) * segment;
     for (int c = 0; c < 2; ++c) {
       kept.lanes[c][0][0] = 1.0;
@@ -67,19 +89,17 @@ struct Ahead {
   void Step() {
     if (done == needed) return;
     ++done;
-    const Quad wtemp = wr;
-    wr = (wpr * wr - wi * wpi) + wr;
-    wi = (wpr * wi + wtemp * wpi) + wi;
+    chains.Advance();
     if ((done & (halfStep - 1)) != 0) return;
     if (done == halfStep) {
-      starts->half[0] = wr[2];
-      starts->half[1] = wi[2];
+      starts->half[0] = chains.wr[2];
+      starts->half[1] = chains.wi[2];
     }
     if ((done & (segment - 1)) != 0) return;
     const std::ptrdiff_t lane = done / segment;
     for (int c = 0; c < 2; ++c) {
-      starts->lanes[c][0][lane] = wr[c];
-      starts->lanes[c][1][lane] = wi[c];
+      starts->lanes[c][0][lane] = chains.wr[c];
+      starts->lanes[c][1][lane] = chains.wi[c];
     }
   }
   void StepTo(std::ptrdiff_t step) {
@@ -87,12 +107,9 @@ struct Ahead {
   }
   // The recurrence with span points/8 from its start, its sines already
   // worked out here.
-  Twiddle Pair() const { return {1.0, 0.0, wpr[2], wpi[2]}; }
+  Twiddle Pair() const { return {1.0, 0.0, chains.wpr[2], chains.wpi[2]}; }
 
-  Quad wr = {1.0, 1.0, 1.0, 1.0};
-  Quad wi = {0.0, 0.0, 0.0, 0.0};
-  Quad wpr;
-  Quad wpi;
+  Recurrences chains;  // the stage before the last, the last, the pair
   std::ptrdiff_t segment;  // points/8, a power of two
   std::ptrdiff_t halfStep;
   std::ptrdiff_t done = 0;

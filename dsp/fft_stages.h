@@ -42,9 +42,9 @@ namespace nrFFT {
 /// `Ops` supplies the register type V of kWidth doubles with lane-wise
 /// + - *, Load/Store/Set1/Min/Max, and the block layout: Split and Join
 /// between kWidth interleaved points and their real and imaginary parts,
-/// Pack of kWidth values into the lanes of a block (lane l holds point
-/// Order(l) of the block), Transpose of kWidth registers, and Blocks, which
-/// turns kWidth steps of kLanes recurrence lanes into a block per lane.
+/// Transpose of kWidth registers, and Blocks, which turns kWidth steps of
+/// kLanes recurrence lanes into a block per lane (lane l of a block holds its
+/// point Order(l)).
 template <class Ops>
 struct Stages {
   using V = typename Ops::V;
@@ -69,16 +69,22 @@ struct Stages {
   };
 
 
-  // The next kWidth factors of a recurrence, one per point of a block.
-  static Block Next(Twiddle& w) {
-    double wr[kWidth];
-    double wi[kWidth];
-    for (int k = 0; k < kWidth; ++k) {
-      wr[k] = w.wr;
-      wi[k] = w.wi;
+  // The next kWidth factors of each lane of `w`, lane l's as block out[l].
+  [[gnu::always_inline]] static void Next(Recurrences& w, Block (&out)[kLanes]) {
+    Quad stepR[kWidth];
+    Quad stepI[kWidth];
+#pragma GCC unroll 8
+    for (int t = 0; t < kWidth; ++t) {
+      stepR[t] = w.wr;
+      stepI[t] = w.wi;
       w.Advance();
     }
-    return {Ops::Pack(wr), Ops::Pack(wi)};
+    V re[kLanes];
+    V im[kLanes];
+    Ops::Blocks(stepR, re);
+    Ops::Blocks(stepI, im);
+#pragma GCC unroll 4
+    for (int l = 0; l < kLanes; ++l) out[l] = {re[l], im[l]};
   }
 
   // kWidth butterflies, each lane with its own factor.
@@ -205,13 +211,15 @@ struct Stages {
   // is odd.
   [[gnu::always_inline]] static void Stage(double* data, std::ptrdiff_t points, std::ptrdiff_t h,
                                            double s, Ahead& ahead) {
-    Twiddle w = Twiddle::For(2 * h, s);
-    Block next = Next(w);
+    const Twiddle one = Twiddle::For(2 * h, s);
+    Recurrences w = SideBySide(one, one, one);
+    Block next[kLanes];
+    Next(w, next);
     for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
       // The next factors first, so that their chain of steps runs while
       // these butterflies do.
-      const Block factor = next;
-      if (k + kWidth < h) next = Next(w);
+      const Block factor = next[0];
+      if (k + kWidth < h) Next(w, next);
       for (std::ptrdiff_t g = k; g < points; g += 2 * h) {
         Block upper = LoadBlock(data, g);
         Block lower = LoadBlock(data, g + h);
@@ -240,14 +248,12 @@ struct Stages {
     } else {
       for (std::ptrdiff_t k = 0; k < h; ++k) secondHalf.Advance();
     }
-    Block nextA = Next(first), nextB = Next(second), nextC = Next(secondHalf);
+    Recurrences w = SideBySide(first, second, secondHalf);
+    Block next[kLanes];
+    Next(w, next);
     for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
-      const Block a = nextA, b = nextB, c = nextC;
-      if (k + kWidth < h) {
-        nextA = Next(first);
-        nextB = Next(second);
-        nextC = Next(secondHalf);
-      }
+      const Block a = next[0], b = next[1], c = next[2];
+      if (k + kWidth < h) Next(w, next);
       for (std::ptrdiff_t g = k; g < points; g += 4 * h) {
         Block p0 = LoadBlock(data, g), p1 = LoadBlock(data, g + h);
         Block p2 = LoadBlock(data, g + 2 * h), p3 = LoadBlock(data, g + 3 * h);
@@ -277,16 +283,13 @@ struct Stages {
     const std::ptrdiff_t quarter = points / 4;
     const std::ptrdiff_t segment = ahead.segment;
     ahead.StepTo(ahead.needed);
-    Quad wr[2];
-    Quad wi[2];
-    Quad wpr[2];
-    Quad wpi[2];
+    Recurrences w[2];
     for (int c = 0; c < 2; ++c) {
       for (int l = 0; l < kLanes; ++l) {
-        wr[c][l] = starts.lanes[c][0][l];
-        wi[c][l] = starts.lanes[c][1][l];
-        wpr[c][l] = ahead.wpr[c];
-        wpi[c][l] = ahead.wpi[c];
+        w[c].wr[l] = starts.lanes[c][0][l];
+        w[c].wi[l] = starts.lanes[c][1][l];
+        w[c].wpr[l] = ahead.chains.wpr[c];
+        w[c].wpi[l] = ahead.chains.wpi[c];
       }
     }
     const V reciprocal = Ops::Set1(1.0 / static_cast<double>(points));
@@ -299,11 +302,9 @@ struct Stages {
       for (int c = 0; c < 2; ++c) {
 #pragma GCC unroll 8
         for (int t = 0; t < kWidth; ++t) {
-          stepR[c][t] = wr[c];
-          stepI[c][t] = wi[c];
-          const Quad wtemp = wr[c];
-          wr[c] = (wpr[c] * wr[c] - wi[c] * wpi[c]) + wr[c];
-          wi[c] = (wpr[c] * wi[c] + wtemp * wpi[c]) + wi[c];
+          stepR[c][t] = w[c].wr;
+          stepI[c][t] = w[c].wi;
+          w[c].Advance();
         }
       }
     };

@@ -25,7 +25,6 @@ struct TwoLanes {
     im = _mm_unpackhi_pd(lo, hi);
   }
   static void Join(V re, V im, V& lo, V& hi) { Split(re, im, lo, hi); }
-  static V Pack(const double* w) { return _mm_set_pd(w[1], w[0]); }
   static void Transpose(V (&v)[2]) { Split(v[0], v[1], v[0], v[1]); }
   // Two steps of four lanes: lane l's steps as a block.
   static void Blocks(const Quad (&steps)[2], V (&out)[4]) {
