@@ -68,7 +68,6 @@ struct Stages {
     V im;
   };
 
-
   // The next kWidth factors of each lane of `w`, lane l's as block out[l].
   [[gnu::always_inline]] static void Next(Recurrences& w, Block (&out)[kLanes]) {
     Quad stepR[kWidth];
@@ -112,16 +111,7 @@ struct Stages {
     Ops::Store(data + 2 * p + kWidth, b.im);
   }
 
-  // x with its low `bits` bits (0 to 31) in reverse order.
-  static std::uint32_t ReversedField(std::uint32_t x, int bits) {
-    x = ((x >> 1) & 0x55555555u) | ((x & 0x55555555u) << 1);
-    x = ((x >> 2) & 0x33333333u) | ((x & 0x33333333u) << 2);
-    x = ((x >> 4) & 0x0f0f0f0fu) | ((x & 0x0f0f0f0fu) << 4);
-    x = ((x >> 8) & 0x00ff00ffu) | ((x & 0x00ff00ffu) << 8);
-    x = (x >> 16) | (x << 16);
-    return bits == 0 ? 0 : x >> (32 - bits);
-  }
-
+  // x with its low `bits` bits in reverse order.
   static constexpr int Reversed(int x, int bits) {
     int r = 0;
     for (int b = 0; b < bits; ++b) r |= ((x >> b) & 1) << (bits - 1 - b);
@@ -193,7 +183,7 @@ struct Stages {
     const int middleBits = bitCount - 2 * kWidthBits;
     const std::ptrdiff_t rowStride = std::ptrdiff_t{1} << (bitCount - kWidthBits);
     for (std::uint32_t m = 0; m < (1u << middleBits); ++m) {
-      const std::uint32_t partner = ReversedField(m, middleBits);
+      const auto partner = static_cast<std::uint32_t>(Reversed(static_cast<int>(m), middleBits));
       if (partner < m) continue;
       Block first[kWidth];
       Tile(data, kWidth * std::ptrdiff_t{m}, rowStride, factors, first, ahead);
