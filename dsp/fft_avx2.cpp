@@ -15,6 +15,7 @@
 #pragma GCC push_options
 #pragma GCC target("avx2")
 #include "dsp/fft_stages.h"
+#include "dsp/fft_turn_four.h"
 
 namespace nrFFT {
 namespace {
@@ -39,16 +40,7 @@ struct Avx2 {
     lo = _mm256_unpacklo_pd(re, im);
     hi = _mm256_unpackhi_pd(re, im);
   }
-  static void Transpose(V (&v)[4]) {
-    const V t0 = _mm256_unpacklo_pd(v[0], v[1]);
-    const V t1 = _mm256_unpackhi_pd(v[0], v[1]);
-    const V t2 = _mm256_unpacklo_pd(v[2], v[3]);
-    const V t3 = _mm256_unpackhi_pd(v[2], v[3]);
-    v[0] = _mm256_permute2f128_pd(t0, t2, 0x20);
-    v[1] = _mm256_permute2f128_pd(t1, t3, 0x20);
-    v[2] = _mm256_permute2f128_pd(t0, t2, 0x31);
-    v[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
-  }
+  static void Transpose(V (&v)[4]) { TurnFour(v); }
   // Four steps of four lanes: lane l's steps as a block.
   static void Blocks(const Quad (&steps)[4], V (&out)[4]) {
     for (int k = 0; k < 4; ++k) out[k] = static_cast<V>(steps[Order(k)]);

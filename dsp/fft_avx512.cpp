@@ -20,6 +20,7 @@
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #pragma GCC diagnostic ignored "-Wuninitialized"
 #include "dsp/fft_stages.h"
+#include "dsp/fft_turn_four.h"
 
 namespace nrFFT {
 namespace {
@@ -74,21 +75,11 @@ struct Avx512 {
       low[k] = static_cast<__m256d>(steps[Order(k)]);
       high[k] = static_cast<__m256d>(steps[Order(k + 4)]);
     }
-    Transpose4(low);
-    Transpose4(high);
+    TurnFour(low);
+    TurnFour(high);
     for (int l = 0; l < 4; ++l) {
       out[l] = _mm512_insertf64x4(_mm512_castpd256_pd512(low[l]), high[l], 1);
     }
-  }
-  static void Transpose4(__m256d (&v)[4]) {
-    const __m256d t0 = _mm256_unpacklo_pd(v[0], v[1]);
-    const __m256d t1 = _mm256_unpackhi_pd(v[0], v[1]);
-    const __m256d t2 = _mm256_unpacklo_pd(v[2], v[3]);
-    const __m256d t3 = _mm256_unpackhi_pd(v[2], v[3]);
-    v[0] = _mm256_permute2f128_pd(t0, t2, 0x20);
-    v[1] = _mm256_permute2f128_pd(t1, t3, 0x20);
-    v[2] = _mm256_permute2f128_pd(t0, t2, 0x31);
-    v[3] = _mm256_permute2f128_pd(t1, t3, 0x31);
   }
 };
 

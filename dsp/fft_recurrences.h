@@ -17,33 +17,33 @@ namespace {
 constexpr int kLanes = 4;
 using Quad = double __attribute__((vector_size(kLanes * sizeof(double))));
 
+// One step of a stage's recurrence with the plain loop's operations, for
+// one value or for lanes of them.
+template <class T>
+void AdvanceRecurrence(T& wr, T& wi, const T& wpr, const T& wpi) {
+  const T wtemp = wr;
+  wr = (wpr * wr - wi * wpi) + wr;
+  wi = (wpr * wi + wtemp * wpi) + wi;
+}
+
 // The recurrence of one stage (lower points mmax elements after the upper
-// ones), with the plain loop's operations.
+// ones).
 struct Twiddle {
   static Twiddle For(std::ptrdiff_t mmax, double s) {
     const double theta = dsp::kTwoPi / static_cast<double>(mmax);
     const double wtemp = std::sin(theta * 0.5) * s;
     return {1.0, 0.0, (wtemp * (-2.0)) * wtemp, std::sin(theta) * s};
   }
-  void Advance() {
-    const double wtemp = wr;
-    wr = (wpr * wr - wi * wpi) + wr;
-    wi = (wpr * wi + wtemp * wpi) + wi;
-  }
+  void Advance() { AdvanceRecurrence(wr, wi, wpr, wpi); }
   double wr;
   double wi;
   double wpr;
   double wpi;
 };
 
-// Up to kLanes recurrences side by side, each lane with the plain loop's
-// operations; an unused lane stays at 1 + 0i.
+// Up to kLanes recurrences side by side; an unused lane stays at 1 + 0i.
 struct Recurrences {
-  void Advance() {
-    const Quad wtemp = wr;
-    wr = (wpr * wr - wi * wpi) + wr;
-    wi = (wpr * wi + wtemp * wpi) + wi;
-  }
+  void Advance() { AdvanceRecurrence(wr, wi, wpr, wpi); }
   Quad wr;
   Quad wi;
   Quad wpr;
