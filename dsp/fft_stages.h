@@ -202,7 +202,7 @@ struct Stages {
   [[gnu::always_inline]] static void Stage(double* data, std::ptrdiff_t points, std::ptrdiff_t h,
                                            double s, Ahead& ahead) {
     const Twiddle one = Twiddle::For(2 * h, s);
-    Recurrences w = SideBySide(one, one, one);
+    Recurrences w = SideBySide(one, one, one);  // lane 0 serves
     Block next[kLanes];
     Next(w, next);
     for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
