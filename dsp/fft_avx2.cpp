@@ -26,8 +26,12 @@ struct Avx2 {
   static V Load(const double* p) { return _mm256_loadu_pd(p); }
   static void Store(double* p, V v) { _mm256_storeu_pd(p, v); }
   static V Set1(double x) { return _mm256_set1_pd(x); }
-  static V Min(V a, V b) { return _mm256_min_pd(a, b); }
-  static V Max(V a, V b) { return _mm256_max_pd(a, b); }
+  // min(C, t) and max(-C, t) are exactly the strict comparisons t > C and
+  // t < -C, a NaN passing through.
+  static V Clamp(V t) {
+    const V high = _mm256_set1_pd(dsp::kProductClamp);
+    return _mm256_max_pd(_mm256_set1_pd(-dsp::kProductClamp), _mm256_min_pd(high, t));
+  }
 
   // The unpacking instructions work within each half of a register, which
   // leaves the block's lanes holding points 0, 2, 1, 3.

@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #pragma GCC push_options
-#pragma GCC target("avx512f")
+#pragma GCC target("avx512f,avx512dq")
 // GCC 12's own AVX-512 unpacking functions start from an undefined register
 // and then warn about it where they are inlined.
 #pragma GCC diagnostic push
@@ -31,8 +31,10 @@ struct Avx512 {
   static V Load(const double* p) { return _mm512_loadu_pd(p); }
   static void Store(double* p, V v) { _mm512_storeu_pd(p, v); }
   static V Set1(double x) { return _mm512_set1_pd(x); }
-  static V Min(V a, V b) { return _mm512_min_pd(a, b); }
-  static V Max(V a, V b) { return _mm512_max_pd(a, b); }
+  // The magnitude's minimum with C, the sign kept: exactly the strict
+  // comparisons t > C and t < -C. A NaN, which only arithmetic makes here
+  // and so never a signalling one, comes back as it was.
+  static V Clamp(V t) { return _mm512_range_pd(t, _mm512_set1_pd(dsp::kProductClamp), 0b0010); }
 
   // The unpacking instructions work within each quarter of a register,
   // which leaves the block's lanes holding points 0, 4, 1, 5, 2, 6, 3, 7.

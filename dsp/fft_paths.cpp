@@ -10,7 +10,9 @@ namespace {
 // The processor's features as the compiler's run-time library detects them
 // (which also asks the system whether it saves the wide registers).
 #if defined(__x86_64__)
-bool HasAvx512() { return __builtin_cpu_supports("avx512f") != 0; }
+bool HasAvx512() {
+  return __builtin_cpu_supports("avx512f") != 0 && __builtin_cpu_supports("avx512dq") != 0;
+}
 bool HasAvx2() { return __builtin_cpu_supports("avx2") != 0; }
 bool HasSse3() { return __builtin_cpu_supports("sse3") != 0; }
 #endif

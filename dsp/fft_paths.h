@@ -20,8 +20,9 @@ struct FftPath {
   void (*Run)(double* data, std::int32_t nn, bool bInverse);
 };
 
-/// Every implementation, best first: AVX2, SSE3, SSE2 (those three on x86-64
-/// only), then the plain loop, the reference, which runs everywhere.
+/// Every implementation, best first: AVX-512 (its foundation and its double
+/// and quadword part), AVX2, SSE3, SSE2 (those four on x86-64 only), then the
+/// plain loop, the reference, which runs everywhere.
 std::span<const FftPath> FftPaths();
 
 /// The first of FftPaths() that the processor supports, chosen once.

@@ -40,7 +40,8 @@
 namespace nrFFT {
 
 /// `Ops` supplies the register type V of kWidth doubles with lane-wise
-/// + - *, Load/Store/Set1/Min/Max, and the block layout: Split and Join
+/// + - *, Load/Store/Set1, Clamp (each lane t to C if t > C, to -C if t < -C,
+/// C = dsp::kProductClamp, a NaN passing through), and the block layout: Split and Join
 /// between kWidth interleaved points and their real and imaginary parts,
 /// Transpose of kWidth registers, and Blocks, which turns kWidth steps of
 /// kLanes recurrence lanes into a block per lane (lane l of a block holds its
@@ -88,14 +89,8 @@ struct Stages {
 
   // kWidth butterflies, each lane with its own factor.
   [[gnu::always_inline]] static void Butterflies(Block& upper, Block& lower, const Block& w) {
-    const V high = Ops::Set1(dsp::kProductClamp);
-    const V low = Ops::Set1(-dsp::kProductClamp);
-    V tempr = w.re * lower.re - w.im * lower.im;
-    V tempi = w.im * lower.re + w.re * lower.im;
-    // min(C, t) and max(-C, t) are exactly the strict comparisons t > C and
-    // t < -C, a NaN passing through.
-    tempr = Ops::Max(low, Ops::Min(high, tempr));
-    tempi = Ops::Max(low, Ops::Min(high, tempi));
+    const V tempr = Ops::Clamp(w.re * lower.re - w.im * lower.im);
+    const V tempi = Ops::Clamp(w.im * lower.re + w.re * lower.im);
     lower.re = upper.re - tempr;
     lower.im = upper.im - tempi;
     upper.re = tempr + upper.re;

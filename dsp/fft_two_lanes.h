@@ -17,8 +17,12 @@ struct TwoLanes {
   static V Load(const double* p) { return _mm_loadu_pd(p); }
   static void Store(double* p, V v) { _mm_storeu_pd(p, v); }
   static V Set1(double x) { return _mm_set1_pd(x); }
-  static V Min(V a, V b) { return _mm_min_pd(a, b); }
-  static V Max(V a, V b) { return _mm_max_pd(a, b); }
+  // min(C, t) and max(-C, t) are exactly the strict comparisons t > C and
+  // t < -C, a NaN passing through.
+  static V Clamp(V t) {
+    const V high = _mm_set1_pd(dsp::kProductClamp);
+    return _mm_max_pd(_mm_set1_pd(-dsp::kProductClamp), _mm_min_pd(high, t));
+  }
   static constexpr int Order(int lane) { return lane; }
   static void Split(V lo, V hi, V& re, V& im) {
     re = _mm_unpacklo_pd(lo, hi);
