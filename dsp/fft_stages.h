@@ -40,12 +40,12 @@
 namespace nrFFT {
 
 /// `Ops` supplies the register type V of kWidth doubles with lane-wise
-/// + - *, Load/Store/Set1, Clamp (each lane t to C if t > C, to -C if t < -C,
-/// C = dsp::kProductClamp, a NaN passing through), and the block layout: Split and Join
-/// between kWidth interleaved points and their real and imaginary parts,
-/// Transpose of kWidth registers, and Blocks, which turns kWidth steps of
-/// kLanes recurrence lanes into a block per lane (lane l of a block holds its
-/// point Order(l)).
+/// + - *, Load/Store/Set1, Clamp (each lane t to C if t > C, to -C if
+/// t < -C, C = dsp::kProductClamp, a NaN passing through), and the block
+/// layout: Split and Join between kWidth interleaved points and their real
+/// and imaginary parts, Transpose of kWidth registers, and Blocks, which
+/// turns kWidth steps of kLanes recurrence lanes into a block per lane (lane
+/// l of a block holds its point Order(l)).
 template <class Ops>
 struct Stages {
   using V = typename Ops::V;
