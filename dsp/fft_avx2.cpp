@@ -40,10 +40,6 @@ struct Avx2 {
     re = _mm256_unpacklo_pd(lo, hi);
     im = _mm256_unpackhi_pd(lo, hi);
   }
-  static void Join(V re, V im, V& lo, V& hi) {
-    lo = _mm256_unpacklo_pd(re, im);
-    hi = _mm256_unpackhi_pd(re, im);
-  }
   static void Transpose(V (&v)[4]) { TurnFour(v); }
   // Four steps of four lanes: lane l's steps as a block.
   static void Blocks(const Quad (&steps)[4], V (&out)[4]) {

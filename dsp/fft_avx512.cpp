@@ -43,7 +43,6 @@ struct Avx512 {
     re = _mm512_unpacklo_pd(lo, hi);
     im = _mm512_unpackhi_pd(lo, hi);
   }
-  static void Join(V re, V im, V& lo, V& hi) { Split(re, im, lo, hi); }
   // Pairs of rows, then pairs of pairs, then the halves.
   static void Transpose(V (&v)[8]) {
     V t[8];

@@ -42,10 +42,11 @@ namespace nrFFT {
 /// `Ops` supplies the register type V of kWidth doubles with lane-wise
 /// + - *, Load/Store/Set1, Clamp (each lane t to C if t > C, to -C if
 /// t < -C, C = dsp::kProductClamp, a NaN passing through), and the block
-/// layout: Split and Join between kWidth interleaved points and their real
-/// and imaginary parts, Transpose of kWidth registers, and Blocks, which
-/// turns kWidth steps of kLanes recurrence lanes into a block per lane (lane
-/// l of a block holds its point Order(l)).
+/// layout: Split of kWidth interleaved points into their real and imaginary
+/// parts (which, applied to those parts, interleaves them again), Transpose
+/// of kWidth registers, and Blocks, which turns kWidth steps of kLanes
+/// recurrence lanes into a block per lane (lane l of a block holds its point
+/// Order(l)).
 template <class Ops>
 struct Stages {
   using V = typename Ops::V;
@@ -329,7 +330,7 @@ struct Stages {
           double* const at = data + 2 * (k + r * quarter);
           V lo;
           V hi;
-          Ops::Join(p[r].re, p[r].im, lo, hi);
+          Ops::Split(p[r].re, p[r].im, lo, hi);  // back to interleaved points
           Ops::Store(at, lo);
           Ops::Store(at + kWidth, hi);
         }

@@ -28,7 +28,6 @@ struct TwoLanes {
     re = _mm_unpacklo_pd(lo, hi);
     im = _mm_unpackhi_pd(lo, hi);
   }
-  static void Join(V re, V im, V& lo, V& hi) { Split(re, im, lo, hi); }
   static void Transpose(V (&v)[2]) { Split(v[0], v[1], v[0], v[1]); }
   // Two steps of four lanes: lane l's steps as a block.
   static void Blocks(const Quad (&steps)[2], V (&out)[4]) {
