@@ -1,9 +1,8 @@
 // The transform, each of its implementations and FFTW on the same 1024
-// points. Each
-// iteration first copies the same fixed input into the buffer (in-place
-// transforms run back to back would drift into overflow or denormals), so
-// every transform time includes that copy; BM_ResetInput times the copy
-// alone.
+// points. Each iteration first copies the same fixed input into the buffer
+// (in-place transforms run back to back would drift into overflow or
+// denormals), so every transform time includes that copy; BM_ResetInput
+// times the copy alone.
 #include <benchmark/benchmark.h>
 #include <fftw3.h>
 

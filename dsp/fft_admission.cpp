@@ -12,8 +12,8 @@ namespace {
 // or NaN. A value is, exactly when its exponent bits are all ones; adding
 // one unit of exponent then carries into the sign bit. One pass without
 // branches, four lanes wide, rather than a test and a branch per element;
-// the compiler also makes an AVX2 copy and picks it where the processor has
-// it.
+// the compiler also makes AVX-512 and AVX2 copies and picks the best the
+// processor has.
 #if defined(__x86_64__)
 [[gnu::target_clones("avx512f", "avx2", "default")]]
 #endif
