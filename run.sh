@@ -41,4 +41,4 @@ tools/setup.sh
 check_display full
 cmake --preset release >/dev/null
 cmake --build --preset release --target sorvane-demo
-exec build/release/app/view/sorvane-demo
+exec build/release/desktop/sorvane-demo

@@ -14,6 +14,15 @@ inline constexpr Colour kSystemColourFlag = 0x80000000u;
 inline constexpr Colour kWindowText = kSystemColourFlag | 0x08u;
 /// The platform's dialog face colour.
 inline constexpr Colour kDialogFace = kSystemColourFlag | 0x0Fu;
+/// The colour the platform marks a selection or the focus with.
+inline constexpr Colour kHighlight = kSystemColourFlag | 0x0Du;
+/// The four shades of a sunken three-dimensional edge: the shadow and the
+/// dark shadow on the top and left, the highlight and the light on the
+/// bottom and right.
+inline constexpr Colour kButtonShadow = kSystemColourFlag | 0x10u;
+inline constexpr Colour kDarkShadow = kSystemColourFlag | 0x15u;
+inline constexpr Colour kButtonHighlight = kSystemColourFlag | 0x14u;
+inline constexpr Colour kButtonLight = kSystemColourFlag | 0x16u;
 
 inline constexpr Colour kBlack = 0x000000u;
 inline constexpr Colour kRed = 0x0000FFu;

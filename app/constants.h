@@ -15,6 +15,12 @@ inline constexpr int kClientHeightPixels = kClientHeightTwips / kTwipsPerPixel; 
 
 inline constexpr std::string_view kWindowCaption = "Brask's Sorvane Filter Demo";
 
+/// Left of point 0's column (zero frequency) and twips per symbol rate: point
+/// i stands in the column i / 8 * 4200 + 6180 (app/columns.h).
+inline constexpr double kColumnOrigin = 6180.0;
+inline constexpr double kTwipsPerSymbolRate = 4200.0;
+inline constexpr double kPointsPerSymbolRate = 8.0;
+
 /// Mouse-button codes passed to the mouse-down handler.
 inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
@@ -37,12 +43,12 @@ inline constexpr int kAltMask = 4;
 inline constexpr double kCaptionPoints = 13.5;
 inline constexpr double kLargeCaptionPoints = 18.0;
 
-/// The logo picture in the program's resources.
-inline constexpr std::string_view kLogoResource = ":/sorvane/logo.gif";
+/// The logo picture among the program's pictures.
+inline constexpr std::string_view kLogoPicture = "logo.gif";
 /// The same design at twice the size, drawn instead where a logical pixel has
 /// at least kSharpLogoRatio device pixels: scaled down to 1.5 it is still
 /// sharper than the small one scaled up.
-inline constexpr std::string_view kSharpLogoResource = ":/sorvane/logo@2x.gif";
+inline constexpr std::string_view kSharpLogoPicture = "logo@2x.gif";
 inline constexpr double kSharpLogoRatio = 1.5;
 /// The desktop entry's id: desktops match the window to its menu entry and
 /// icon by it.

@@ -16,6 +16,8 @@ struct Font {
   bool Italic = false;
   bool Underline = false;
   bool Strikethrough = false;
+
+  bool operator==(const Font&) const = default;
 };
 
 /// Position and size of a rectangular control, single-precision twips.
@@ -24,6 +26,8 @@ struct Rect {
   float Top = 0;
   float Width = 0;
   float Height = 0;
+
+  bool operator==(const Rect&) const = default;
 };
 
 /// A push button. The control points are buttons of the array cmdSource.
@@ -45,6 +49,7 @@ struct CommandButton : Rect {
 /// An outlined rectangle drawn on the window (the mirror markers).
 struct Shape : Rect {
   Colour BorderColor = kMarkerOutline;
+  int BorderWidth = 2;  // pixels, drawn inside the box
   bool Visible = true;
   int Index = 0;
 };
@@ -66,6 +71,7 @@ struct Label : Rect {
   std::string Caption;
   Font FontSpec;
   Colour ForeColor = kWindowText;
+  Colour BackColor = kDialogFace;  // fills the box behind the caption
   bool Visible = true;
   int Index = 0;
 };

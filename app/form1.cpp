@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/columns.h"
 #include "app/constants.h"
 
 namespace app {
@@ -93,8 +94,10 @@ Form1::Form1(Platform& platform)
 
   // Form_Load gives the points their columns and heights; until then they
   // wait at the zero-gain level.
-  for (CommandButton& point : cmdSource) Place(point, 6180 + 525 * point.Index, 3960, 255, 255);
-  for (Shape& marker : cmdShape) Place(marker, 6180 - 525 * marker.Index, 3960, 255, 255);
+  for (CommandButton& point : cmdSource) Place(point, PointColumn(point.Index), 3960, 255, 255);
+  for (Shape& marker : cmdShape) {
+    Place(marker, MirrorColumn(PointColumn(marker.Index)), 3960, 255, 255);
+  }
 
   StyleLines(lneFreq, kDarkBlue, 3, true, Ends(960, 1980, 1920, 2460), Ends(0, 0, 960, 480));
   StyleLines(lneShift, kDarkGreen, 3, false, Ends(3180, 960, 3420, 2100), Ends(0, 0, 240, 1140));
@@ -118,7 +121,7 @@ Form1::Form1(Platform& platform)
   for (CommandButton& point : cmdSource) point.TabIndex = chkMemory.TabIndex + 1 + point.Index;
   Place(picSpectrum, 540, 6240, 12375, 2655);
   Place(imgVesk, 240, 9660, 4500, 720);
-  imgVesk.Picture = std::string(kLogoResource);
+  imgVesk.Picture = std::string(kLogoPicture);
   DescribeControls();
 }
 

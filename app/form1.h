@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "app/control_array.h"
 #include "app/controls.h"
@@ -40,6 +41,10 @@ class Form1 {
   /// ends exactly as a drop with the pointer at the new top plus half the
   /// height would. Any other key code does nothing.
   void cmdSource_KeyDown(std::int16_t Index, std::int16_t KeyCode, std::int16_t Shift);
+  /// Puts control point Index at `gain` as keys would put it: the nearest
+  /// whole Top, clamped to the drop's range, then recalculates. A gain
+  /// outside the drop's range is held to it.
+  void SetPointGain(int Index, double gain);
   /// "Random": runs the load handler again.
   void cmdRandom_Click();
   /// "RC Filter": the raised-cosine preset at the scroll bar's alpha.
@@ -72,6 +77,34 @@ class Form1 {
   void PlotImpulse(const base::FixedArray<1024>& dImpulse, PictureBox& picPic, Colour lColour);
   /// Puts the points on the raised-cosine spectrum of alpha = Value / 100.
   void ApplyRCShape();
+
+  // ---- What the window says in words ----------------------------------
+  // Numbers are written with "." whatever the locale, and a value that
+  // rounds to zero without a minus sign.
+
+  /// "Control point 3": the name of point Index (0..8).
+  std::string PointName(int Index) const;
+  /// "frequency 3/8 of the symbol rate, gain 0.75": what point Index
+  /// stands for.
+  std::string PointDescription(int Index) const;
+  /// The gain point Index stands for, (3960 - Top) / 2700.
+  double PointGain(int Index) const;
+  /// The gains a drop can give a point: at Top 6360 and at Top 480.
+  std::pair<double, double> PointGainRange() const;
+  /// "gain 0.75": point Index's gain in words.
+  std::string PointValueText(int Index) const;
+  /// "Roll-off alpha": the name of the scroll bar.
+  std::string AlphaName() const;
+  /// "alpha 0.35": the roll-off the scroll bar's Value stands for.
+  std::string AlphaValueText() const;
+  /// "Impulse response": the name of the plot.
+  std::string ImpulseName() const;
+  /// The response at the symbol instants t = -4 T .. +3 T and the largest of
+  /// them away from t = 0, the intersymbol interference.
+  std::string ImpulseDescription() const;
+  /// "t = +1.00 T (sample 640): h = 0.000": the plotted sample nearest to
+  /// `xTwips` from the plot's inner left edge.
+  std::string ImpulseReadOut(double xTwips) const;
 
   // ---- The window -------------------------------------------------------
 

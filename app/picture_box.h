@@ -33,6 +33,7 @@ class PictureBox : public Rect {
   Colour BackColor = kDialogFace;
   Colour ForeColor = kBlack;
   int BorderPixels = 2;  // on each side
+  int TabIndex = -1;     // out of the Tab order
 
   /// Clears the drawing surface.
   void Cls();

@@ -5,8 +5,8 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "app/view/application_setup.h"
-#include "app/view/program.h"
+#include "desktop/application_setup.h"
+#include "desktop/program.h"
 #include "bench/resident_memory.h"
 
 namespace {
@@ -19,10 +19,10 @@ constexpr int kWarmUpTicks = 600;  // one minute, so caches and pools are filled
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  view::ConfigureApplication();
-  view::Program program;
+  desktop::ConfigureApplication();
+  desktop::Program program;
   app::Form1& form = program.form;
-  view::SorvaneWindow& window = program.window;
+  desktop::SorvaneWindow& window = program.window;
   window.show();
 
   int tick = 0;

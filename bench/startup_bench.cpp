@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "app/view/application_setup.h"
-#include "app/view/program.h"
+#include "desktop/application_setup.h"
+#include "desktop/program.h"
 #include "bench/resident_memory.h"
 
 extern char** environ;
@@ -64,9 +64,9 @@ class FirstFrame : public QObject {
 
 int RunChild(int argc, char* argv[], long long start) {
   QApplication application(argc, argv);
-  view::ConfigureApplication();
-  view::Program program;
-  view::SorvaneWindow& window = program.window;
+  desktop::ConfigureApplication();
+  desktop::Program program;
+  desktop::SorvaneWindow& window = program.window;
   FirstFrame probe(start);
   window.installEventFilter(&probe);
   window.show();

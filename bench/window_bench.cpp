@@ -9,8 +9,8 @@
 #include <QWindow>
 #include <memory>
 
-#include "app/view/application_setup.h"
-#include "app/view/program.h"
+#include "desktop/application_setup.h"
+#include "desktop/program.h"
 
 namespace bench {
 namespace {
@@ -24,7 +24,7 @@ QApplication& Application() {
   // at exit would outlive what it uses.
   static QApplication* application = [] {
     auto* created = new QApplication(argc, argv);
-    view::ConfigureApplication();
+    desktop::ConfigureApplication();
     return created;
   }();
   return *application;
@@ -37,9 +37,9 @@ QPoint CentreOf(const app::Rect& control) {
 
 void BM_DropToRepaintedWindow(benchmark::State& state) {
   Application();
-  view::Program program;
+  desktop::Program program;
   app::Form1& form = program.form;
-  view::SorvaneWindow& window = program.window;
+  desktop::SorvaneWindow& window = program.window;
   window.show();
   if (!QTest::qWaitForWindowExposed(&window)) {
     state.SkipWithError("the window was never shown");

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "app/constants.h"
+
 namespace spectrum {
 
 /// Number of control points, cmdSource(0 .. 8).
 inline constexpr int kPointCount = 9;
 
-/// Left of point 0's column (zero frequency) and twips per symbol rate: point
-/// i stands in the column i / 8 * 4200 + 6180.
-inline constexpr double kColumnOrigin = 6180.0;
-inline constexpr double kTwipsPerSymbolRate = 4200.0;
-inline constexpr double kPointsPerSymbolRate = 8.0;
+/// Point i stands at frequency i / 8 of the symbol rate, in its column
+/// (app/columns.h).
+using app::kPointsPerSymbolRate;
 
 /// Tops of full gain, half gain and zero gain.
 inline constexpr float kFullGainTop = 1260.0f;

@@ -1,23 +1,17 @@
 // Start-up placement, "Random", the drag and drop of the control points and
 // their keyboard edits.
+#include <algorithm>
+
+#include "app/columns.h"
 #include "app/constants.h"
 #include "app/form1.h"
 #include "base/numeric.h"
 #include "spectrum/constants.h"
 
 namespace app {
-namespace {
-
-float ColumnOf(int index) {
-  return base::RoundToInt16(index / spectrum::kPointsPerSymbolRate * spectrum::kTwipsPerSymbolRate +
-                           spectrum::kColumnOrigin);
-}
-
-}  // namespace
-
 void Form1::Form_Load() {
   for (int i = 0; i < spectrum::kPointCount; ++i) {
-    cmdSource(i).Left = ColumnOf(i);
+    cmdSource(i).Left = PointColumn(i);
     cmdSource(i).Top = platform_.Rnd() * spectrum::kRandomSpan + spectrum::kFullGainTop;
   }
   Recalculate();
@@ -55,10 +49,17 @@ void Form1::cmdSource_KeyDown(std::int16_t Index, std::int16_t KeyCode, std::int
   DropPoint(point, base::RoundToInt16(newTop));
 }
 
+void Form1::SetPointGain(int Index, double gain) {
+  CommandButton& point = cmdSource(Index);
+  const auto [lowest, highest] = PointGainRange();
+  const double held = std::clamp(gain, lowest, highest);
+  DropPoint(point, base::RoundToInt16(spectrum::kZeroGainTop - held * spectrum::kTwipsPerGain));
+}
+
 void Form1::DropPoint(CommandButton& Source, std::int16_t newTop) {
   if (newTop > spectrum::kDropLowestTop) newTop = spectrum::kDropLowestTop;
   if (newTop < spectrum::kDropHighestTop) newTop = spectrum::kDropHighestTop;
-  const float newLeft = ColumnOf(Source.Index);
+  const float newLeft = PointColumn(Source.Index);
   Source.Move(newLeft, newTop);
   Recalculate();
 }

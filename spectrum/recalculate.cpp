@@ -1,6 +1,7 @@
 // The one path from an edit of the points to the display.
 #include <array>
 
+#include "app/columns.h"
 #include "app/form1.h"
 #include "dsp/impulse.h"
 #include "spectrum/constants.h"
@@ -9,10 +10,9 @@
 namespace app {
 
 void Form1::Recalculate() {
-  const float origin = static_cast<float>(spectrum::kColumnOrigin);
   for (int i = 0; i < spectrum::kPointCount; ++i) {
     cmdShape(i).Top = cmdSource(i).Top;
-    cmdShape(i).Left = origin - (cmdSource(i).Left - origin);
+    cmdShape(i).Left = MirrorColumn(cmdSource(i).Left);
   }
   DrawSpectrum();
   CalcImpulse();

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Draws the window's logo, app/view/resources/logo.gif: a 300 x 48 GIF89a picture
+# Draws the window's logo, app/pictures/logo.gif: a 300 x 48 GIF89a picture
 # with a raised-cosine impulse on the left (its zero crossings at the symbol
 # instants marked by dots) and the name "Vesk" with the tagline "signal lab".
 # With SCALE 2 it draws the same design at twice the size (600 x 96) for
@@ -11,7 +11,7 @@
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
-resources="$(dirname "$here")/app/view/resources"
+resources="$(dirname "$here")/app/pictures"
 scale=${2:-1}
 case $scale in
   1) out=${1:-"$resources/logo.gif"} ;;

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/view/application_setup.h"
-#include "app/view/program.h"
+#include "desktop/application_setup.h"
+#include "desktop/program.h"
 
 int main(int argc, char* argv[]) {
   if (argc < 2) {
@@ -16,10 +16,10 @@ int main(int argc, char* argv[]) {
   }
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication application(argc, argv);
-  view::ConfigureApplication();
-  view::Program program;
+  desktop::ConfigureApplication();
+  desktop::Program program;
   app::Form1& form = program.form;
-  view::SorvaneWindow& window = program.window;
+  desktop::SorvaneWindow& window = program.window;
   window.show();
   const QString scene = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral("start");
   auto tick = [&](int n) {

@@ -82,7 +82,7 @@ TEST_F(Access, KeysMoveTheClickedPointAndTheDescriptionsFollow) {
 
   // Presets and "Random" move every point; each description follows.
   for (auto handler : {&app::Form1::cmdRC_Click, &app::Form1::cmdRandom_Click}) {
-    window->Dispatch([&] { (form.get()->*handler)(); });
+    window->Dispatch([&] { (form->*handler)(); });
     for (int i = 0; i <= 8; ++i) {
       const std::string name = "cmdSource" + std::to_string(i);
       EXPECT_EQ(Text(Read(name.c_str()), QAccessible::Description),

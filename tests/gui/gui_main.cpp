@@ -4,12 +4,12 @@
 
 #include <QApplication>
 
-#include "app/view/application_setup.h"
+#include "desktop/application_setup.h"
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  view::ConfigureApplication();
+  desktop::ConfigureApplication();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

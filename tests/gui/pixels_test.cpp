@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/constants.h"
+#include "desktop/pictures.h"
 #include "tests/gui/pixel_probe.h"
 #include "tests/gui/window_fixture.h"
 
@@ -257,7 +258,7 @@ TEST_F(Pixels, TextAndLogoAreDrawnAtTheDeviceResolution) {
 
   // The logo is the large picture, device pixel for device pixel.
   const app::Image& logo = form->imgVesk;
-  const QImage sharp(QString::fromUtf8(app::kSharpLogoResource.data(), app::kSharpLogoResource.size()));
+  const QImage sharp = desktop::Pictures().For(app::kLogoPicture, 2);
   ASSERT_EQ(sharp.size(), QSize(int(logo.Width / 15 * 2), int(logo.Height / 15 * 2)));
   const QPoint origin(int(logo.Left / 15 * 2), int(logo.Top / 15 * 2));
   int opaque = 0, differing = 0;

@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "app/view/qt_conversions.h"
+#include "desktop/qt_conversions.h"
 #include "tests/gui/window_fixture.h"
 #include "tests/model/array_checker.h"
 #include "tests/model/event_history.h"
@@ -63,7 +63,7 @@ std::string Describe(const Action& a) {
       if (a.target == Target::kWidget) out << " over " << a.widget;
       break;
     case Kind::kOtherDrag:
-      out << "drag with button " << view::ButtonCode(a.mouse) << " of point " << a.index << " to ("
+      out << "drag with button " << desktop::ButtonCode(a.mouse) << " of point " << a.index << " to ("
           << a.to.x() << ", " << a.to.y() << ")";
       break;
     case Kind::kPressInPlace:
@@ -221,7 +221,7 @@ class GuiSequences : public WindowTest, public ::testing::WithParamInterface<int
   // What the widgets must show of the model after any event.
   std::string CheckWidgets() {
     for (int i = 0; i <= 8; ++i) {
-      if (Widget("cmdSource" + std::to_string(i))->geometry() != view::ToPixels(form->cmdSource(i)))
+      if (Widget("cmdSource" + std::to_string(i))->geometry() != desktop::ToQRect(app::PixelsOf(form->cmdSource(i))))
         return "widget of point " + std::to_string(i) + " not where the model has it";
     }
     if (window->findChild<QScrollBar*>("hscAlpha")->value() != form->hscAlpha.Value)

@@ -11,9 +11,10 @@
 namespace gui_testing {
 
 void WindowTest::SetUp() {
-  platform.SetMessageHandler([this](std::string_view text) { messages.emplace_back(text); });
-  form = std::make_unique<app::Form1>(platform);
-  window = std::make_unique<view::SorvaneWindow>(*form, platform);
+  model = std::make_unique<app::Window>();
+  form = &model->form;
+  window = std::make_unique<desktop::SorvaneWindow>(*model);
+  model->platform.SetMessageHandler([this](std::string_view text) { messages.emplace_back(text); });
   // The clock is the test's: ticks come from Tick() alone, wherever the
   // test puts them, however long the machine takes over each step.
   for (QTimer* timer : window->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) timer->stop();

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "app/view/main_window.h"
-#include "app/view/view_platform.h"
+#include "app/window.h"
+#include "desktop/main_window.h"
 
 namespace gui_testing {
 
@@ -54,9 +54,9 @@ class WindowTest : public ::testing::Test {
   /// Whether any pixel of the image has exactly this colour.
   static bool HasColour(const QImage& image, QColor colour, QRect area = QRect());
 
-  view::ViewPlatform platform;
-  std::unique_ptr<app::Form1> form;
-  std::unique_ptr<view::SorvaneWindow> window;
+  std::unique_ptr<app::Window> model;
+  app::Form1* form = nullptr;  // the model's
+  std::unique_ptr<desktop::SorvaneWindow> window;
   std::vector<std::string> messages;
   /// Runs after every tick of Tick().
   std::function<void()> onTick;

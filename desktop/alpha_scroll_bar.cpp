@@ -1,0 +1,40 @@
+#include "desktop/alpha_scroll_bar.h"
+
+#include <QKeyEvent>
+
+#include "desktop/focus_frame.h"
+
+namespace desktop {
+
+AlphaScrollBar::AlphaScrollBar(QWidget* window) : QScrollBar(Qt::Horizontal, window) {
+  setObjectName(QStringLiteral("hscAlpha"));
+  setTracking(false);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+// The toolkit's scroll bar steps the other way for Left and Right, as a
+// vertical bar would for Up and Down; on this bar left is always less.
+void AlphaScrollBar::keyPressEvent(QKeyEvent* event) {
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+    if (event->key() == Qt::Key_Left) {
+      triggerAction(SliderSingleStepSub);
+      event->accept();
+      return;
+    }
+    if (event->key() == Qt::Key_Right) {
+      triggerAction(SliderSingleStepAdd);
+      event->accept();
+      return;
+    }
+  }
+  QScrollBar::keyPressEvent(event);
+}
+
+// The style draws no focus for a scroll bar; a frame along its edge in the
+// colour the style outlines a focused button with does.
+void AlphaScrollBar::paintEvent(QPaintEvent* event) {
+  QScrollBar::paintEvent(event);
+  if (hasFocus()) PaintFocusFrame(*this, 0);
+}
+
+}  // namespace desktop

@@ -1,0 +1,212 @@
+#include "desktop/main_window.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/constants.h"
+#include "desktop/alpha_scroll_bar.h"
+#include "desktop/drag_outline.h"
+#include "desktop/message_box.h"
+#include "desktop/picture_box_widget.h"
+#include "desktop/point_button.h"
+#include "desktop/qt_conversions.h"
+#include "desktop/surface_painter.h"
+
+namespace desktop {
+namespace {
+
+constexpr double kTwips = app::kTwipsPerPixel;
+
+void SetPixelGeometry(QWidget* widget, const app::PixelBox& box) {
+  const QRect rect = ToQRect(box);
+  if (widget->geometry() != rect) widget->setGeometry(rect);
+}
+
+}  // namespace
+
+SorvaneWindow::SorvaneWindow(app::Window& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
+  const app::Scene scene = model_.View();
+  setWindowTitle(QString::fromStdString(scene.caption));
+  setFixedSize(scene.widthPixels, scene.heightPixels);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The focus is shown from the start, not only once the keyboard has moved
+  // it, so that whoever presses a key sees where it goes.
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  model_.platform.SetMessageHandler([this](std::string_view text) { ShowMessageBox(this, text); });
+  BuildWidgets(scene);
+  ConnectEvents();
+
+  Apply(app::Load{});
+  timer_ = new QTimer(this);
+  connect(timer_, &QTimer::timeout, this, [this] { Apply(app::Tick{}); });
+  if (scene.timerInterval > 0) {
+    timer_->setInterval(scene.timerInterval);
+    timer_->start();
+  }
+}
+
+QPushButton* SorvaneWindow::MakeCommandButton() {
+  auto* button = new QPushButton(this);
+  button->setAutoDefault(false);
+  return button;
+}
+
+// Qt stacks later siblings above earlier ones, so the windowed controls are
+// created in the scene's order, from the bottom of the stack up.
+void SorvaneWindow::BuildWidgets(const app::Scene& scene) {
+  for (const app::ControlItem& item : scene.controls) {
+    QWidget* widget = nullptr;
+    switch (item.kind) {
+      case app::ControlKind::kCommandButton: widget = MakeCommandButton(); break;
+      case app::ControlKind::kControlPoint:
+        points_[item.index] = new PointButton(item.index, this);
+        widget = points_[item.index];
+        break;
+      case app::ControlKind::kScrollBar: widget = hscAlpha_ = new AlphaScrollBar(this); break;
+      case app::ControlKind::kCheckBox: widget = chkMemory_ = new QCheckBox(this); break;
+      case app::ControlKind::kPictureBox:
+        widget = picSpectrum_ = new PictureBoxWidget(
+            [this](double xTwips) { return model_.form.ImpulseReadOut(xTwips); }, this);
+        break;
+    }
+    widget->setObjectName(QString::fromStdString(item.name));
+    widget->setFont(WidgetFont(item.font));
+    widgets_.emplace(item.name, widget);
+  }
+  outline_ = new DragOutline(this);
+  SetTabOrder(scene);
+  ConnectShortcuts();
+}
+
+void SorvaneWindow::SetTabOrder(const app::Scene& scene) {
+  std::vector<const app::ControlItem*> order;
+  for (const app::ControlItem& item : scene.controls) {
+    if (item.tabIndex >= 0) order.push_back(&item);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    setTabOrder(widgets_.at(order[i - 1]->name), widgets_.at(order[i]->name));
+  }
+}
+
+void SorvaneWindow::ConnectEvents() {
+  for (const char* name : {"cmdRC", "cmdRandom", "cmdSorvane", "cmdRotate", "cmdShift"}) {
+    auto* button = static_cast<QPushButton*>(widgets_.at(name));
+    connect(button, &QPushButton::clicked, this,
+            [this, control = std::string(name)] { Apply(app::Click{control}); });
+  }
+  connect(hscAlpha_, &QScrollBar::valueChanged, this,
+          [this](int value) { Apply(app::SetValue{"hscAlpha", static_cast<double>(value)}); });
+  connect(chkMemory_, &QCheckBox::clicked, this,
+          [this](bool checked) { Apply(app::SetValue{"chkMemory", checked ? 1.0 : 0.0}); });
+  for (PointButton* point : points_) {
+    connect(point, &PointButton::Pressed, this, &SorvaneWindow::OnPointPressed);
+    connect(point, &PointButton::Moved, this, [this](QPointF at) {
+      Apply(app::Move{at.x() * kTwips, at.y() * kTwips});
+    });
+    connect(point, &PointButton::Released, this, [this](Qt::MouseButton button, QPointF at) {
+      Apply(app::Release{ButtonCode(button), at.x() * kTwips, at.y() * kTwips});
+    });
+    connect(point, &PointButton::KeyPressed, this, [this](int index, int keyCode, int shift) {
+      Apply(app::Key{"cmdSource" + std::to_string(index), keyCode, shift});
+    });
+  }
+}
+
+void SorvaneWindow::Apply(const app::Intent& intent) {
+  model_.Apply(intent);
+  Refresh();
+}
+
+void SorvaneWindow::Dispatch(const std::function<void()>& handler) {
+  model_.Dispatch(handler);
+  Refresh();
+}
+
+void SorvaneWindow::OnPointPressed(int index, Qt::MouseButton button,
+                                   Qt::KeyboardModifiers modifiers, QPointF inWindow) {
+  Apply(app::Press{index, ButtonCode(button), ShiftState(modifiers), inWindow.x() * kTwips,
+                   inWindow.y() * kTwips});
+}
+
+void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
+  if (outline) {
+    outline_->ShowAt(ToQRect(*outline));
+  } else if (outline_->isVisible()) {
+    outline_->Hide();
+  }
+}
+
+void SorvaneWindow::ShowControl(const app::ControlItem& item) {
+  QWidget* widget = widgets_.at(item.name);
+  SetPixelGeometry(widget, item.box);
+  if (widget->isVisibleTo(this) != item.visible) widget->setVisible(item.visible);
+  ShowTexts(widget, item);
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    const QString caption = QString::fromStdString(item.caption);
+    if (button->text() != caption) button->setText(caption);
+  } else if (widget == hscAlpha_) {
+    // A held thumb stays where it is dragged: its release reports the value.
+    if (hscAlpha_->isSliderDown()) return;
+    const QSignalBlocker quiet(hscAlpha_);
+    hscAlpha_->setRange(static_cast<int>(item.minimum), static_cast<int>(item.maximum));
+    hscAlpha_->setSingleStep(static_cast<int>(item.smallChange));
+    hscAlpha_->setPageStep(static_cast<int>(item.largeChange));
+    hscAlpha_->setValue(static_cast<int>(item.value));
+  } else if (widget == chkMemory_) {
+    chkMemory_->setText(QString::fromStdString(item.caption));
+    // A held check box keeps its state until the click completes.
+    if (!chkMemory_->isDown()) {
+      const QSignalBlocker quiet(chkMemory_);
+      chkMemory_->setChecked(item.value == 1);
+    }
+    const QColor caption = ToQColor(item.foreColor, palette());
+    if (chkMemory_->palette().color(QPalette::WindowText) != caption) {
+      QPalette captionPalette = chkMemory_->palette();
+      captionPalette.setColor(QPalette::WindowText, caption);
+      captionPalette.setColor(QPalette::ButtonText, caption);
+      chkMemory_->setPalette(captionPalette);
+    }
+  } else if (widget == picSpectrum_) {
+    picSpectrum_->Show(*item.picture);
+  }
+}
+
+void SorvaneWindow::Refresh() {
+  app::Scene scene = model_.View();
+  for (const app::ControlItem& item : scene.controls) ShowControl(item);
+  ShowOutline(scene.dragOutline);
+  if (scene.surface != painted_ || scene.back != back_) {
+    back_ = scene.back;
+    painted_ = std::move(scene.surface);
+    update();
+  }
+}
+
+void SorvaneWindow::keyPressEvent(QKeyEvent* event) {
+  auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (button == nullptr || !enter || qobject_cast<PointButton*>(button) != nullptr) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // Held down, the key repeats; like Space it presses the button once.
+  if (!event->isAutoRepeat() && !button->isDown()) button->click();
+  event->accept();
+}
+
+void SorvaneWindow::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), ToQColor(back_, palette()));
+  painter.scale(1.0 / kTwips, 1.0 / kTwips);
+  PaintSurface(painter, painted_, pictures_, palette());
+}
+
+}  // namespace desktop

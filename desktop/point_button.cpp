@@ -1,0 +1,71 @@
+#include "desktop/point_button.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "desktop/focus_frame.h"
+#include "desktop/qt_conversions.h"
+
+namespace desktop {
+namespace {
+
+// Inside the outline and clear of the face's centre.
+constexpr int kFocusInsetPixels = 3;
+
+}  // namespace
+
+PointButton::PointButton(int index, QWidget* window) : QPushButton(window), index_(index) {
+  setObjectName(QStringLiteral("cmdSource%1").arg(index));
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+QPointF PointButton::InWindow(const QMouseEvent* event) const {
+  return mapTo(window(), event->position());
+}
+
+void PointButton::mousePressEvent(QMouseEvent* event) {
+  emit Pressed(index_, event->button(), event->modifiers(), InWindow(event));
+  event->accept();
+}
+
+void PointButton::mouseMoveEvent(QMouseEvent* event) {
+  emit Moved(InWindow(event));
+  event->accept();
+}
+
+void PointButton::mouseReleaseEvent(QMouseEvent* event) {
+  emit Released(event->button(), InWindow(event));
+  event->accept();
+}
+
+void PointButton::keyPressEvent(QKeyEvent* event) {
+  const int code = KeyCode(event->key());
+  if (code != 0) {
+    emit KeyPressed(index_, code, ShiftState(event->modifiers()));
+    event->accept();
+    return;
+  }
+  // Nothing to press: Space and Select would only sink the button.
+  if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Select) {
+    event->ignore();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
+}
+
+// The style marks a focused button by recolouring its outline, which on a
+// button this small is hard to see and hides what the button is; the point
+// keeps its outline and shows the focus with a frame inside.
+void PointButton::paintEvent(QPaintEvent* /*event*/) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.state &= ~QStyle::State_HasFocus;
+  painter.drawControl(QStyle::CE_PushButton, option);
+  painter.end();
+  if (hasFocus()) PaintFocusFrame(*this, kFocusInsetPixels);
+}
+
+}  // namespace desktop
