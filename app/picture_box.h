@@ -1,8 +1,6 @@
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "app/colours.h"
@@ -13,12 +11,6 @@ namespace app {
 
 /// One straight line drawn into a picture box, in its scale units (twips).
 struct Stroke {
-  // Left unset, as a plain struct's members would be: room for a whole
-  // trace is then made without writing it first (see AddLines).
-  Stroke() {}
-  Stroke(float x1, float y1, float x2, float y2, Colour colour)
-      : X1(x1), Y1(y1), X2(x2), Y2(y2), Color(colour) {}
-
   float X1;
   float Y1;
   float X2;
@@ -47,24 +39,6 @@ class PictureBox : public Rect {
   void Line(float x1, float y1, float x2, float y2) {
     strokes_.push_back({x1, y1, x2, y2, ForeColor});
     ++revision_;
-  }
-
-  /// Makes room for `count` lines, unset, which the caller then fills in
-  /// completely (end points, and ForeColor as colour), in order, before
-  /// anything else is drawn: the same as `count` calls of Line, for a caller
-  /// that has all of them at hand.
-  std::span<Stroke> AddLines(std::size_t count) {
-    const std::size_t first = strokes_.size();
-    strokes_.resize(first + count);
-    revision_ += count;
-    return std::span<Stroke>(strokes_).subspan(first);
-  }
-
-  /// Undoes the latest AddLines of `count` lines, for a caller that found it
-  /// cannot fill them in: the drawing and its revision are as before it.
-  void TakeBackLines(std::size_t count) {
-    strokes_.resize(strokes_.size() - count);
-    revision_ -= count;
   }
 
   /// Everything drawn since the last Cls, oldest first.

@@ -1,10 +1,9 @@
 #include "app/spoken_text.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
+#include "base/number_text.h"
 #include "plot/constants.h"
 #include "spectrum/constants.h"
 #include "spectrum/gain.h"
@@ -22,10 +21,7 @@ constexpr int kLastSymbol = plot::kGridDivisions / 2 - 1;
 // `decimals` places, "." as separator, no "-" on a value that rounds to zero;
 // `withPlus` writes "+" before a positive value.
 std::string Fixed(double value, int decimals, bool withPlus = false) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, decimals);
-  std::string text(buffer.data(), result.ptr);
+  std::string text = base::FixedText(value, decimals);
   const bool zero = text.find_first_not_of("-0.") == std::string::npos;
   if (zero && text.front() == '-') text.erase(0, 1);
   if (withPlus && text.front() != '-') return "+" + text;

@@ -1,8 +1,6 @@
 #include "dsp/impulse.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include "dsp/constants.h"
 #include "dsp/fft.h"
@@ -16,47 +14,22 @@ namespace {
 
 constexpr int kHalf = kImpulsePoints / 2;
 
-using Pair = double __attribute__((vector_size(16)));
-using PairLanes = std::int64_t __attribute__((vector_size(16)));
-
-Pair LoadPair(const double* at) {
-  Pair pair;
-  std::memcpy(&pair, at, sizeof pair);
-  return pair;
-}
-
 // The real parts of the transform's output into raw[0 .. 1023], and the
-// largest of them above zero (0 if none is). The largest is found in four
-// interleaved runs and then among their four results: the largest value is
-// the same in any order, and a strict comparison from +0 never takes a zero
-// of either sign. Said in vectors two values wide: the compiler does not
-// find them by itself for the every-other-value loads.
-double RealPartsAndPeak(const double* __restrict fftData, double* __restrict raw) {
-  Pair peaksLow{0.0, 0.0};
-  Pair peaksHigh{0.0, 0.0};
-  for (int n = 0; n < kImpulsePoints; n += 4, fftData += 8, raw += 4) {
-    const Pair low = __builtin_shuffle(LoadPair(fftData), LoadPair(fftData + 2), PairLanes{0, 2});
-    const Pair high =
-        __builtin_shuffle(LoadPair(fftData + 4), LoadPair(fftData + 6), PairLanes{0, 2});
-    std::memcpy(raw, &low, sizeof low);
-    std::memcpy(raw + 2, &high, sizeof high);
-    peaksLow = low > peaksLow ? low : peaksLow;
-    peaksHigh = high > peaksHigh ? high : peaksHigh;
-  }
+// largest of them above zero (0 if none is): a strict comparison from +0
+// never takes a zero of either sign.
+double RealPartsAndPeak(const double* fftData, double* raw) {
   double peak = 0.0;
-  for (const double lanePeak : {peaksLow[0], peaksLow[1], peaksHigh[0], peaksHigh[1]}) {
-    if (lanePeak > peak) peak = lanePeak;
+  for (int n = 0; n < kImpulsePoints; ++n) {
+    const double value = fftData[2 * n];
+    raw[n] = value;
+    if (value > peak) peak = value;
   }
   return peak;
 }
 
 // response[i] = raw[(i + 512) mod 1024] / peak: time zero moved to the
-// middle and the samples scaled in one pass. The 1024 divisions are most of
-// the impulse computation's own time; AVX2 does four at once.
-#if defined(__x86_64__)
-[[gnu::target_clones("avx2", "default")]]
-#endif
-void CentreAndScale(const double* __restrict raw, double peak, double* __restrict response) {
+// middle and the samples scaled.
+void CentreAndScale(const double* raw, double peak, double* response) {
   for (int i = 0; i < kHalf; ++i) response[i] = raw[i + kHalf] / peak;
   for (int i = kHalf; i < kImpulsePoints; ++i) response[i] = raw[i - kHalf] / peak;
 }

@@ -1,44 +1,35 @@
 // The impulse-response plot in picSpectrum, with its memory trace.
-#include <cstddef>
-#include <span>
-
 #include "app/form1.h"
 #include "base/numeric.h"
 #include "plot/constants.h"
-#include "plot/trace_strokes.h"
 
 namespace app {
 namespace {
 
-using Point = plot::TracePoint;
+// A point of a trace in the box's scale units (twips), double precision
+// until it is drawn.
+struct Point {
+  double x;
+  double y;
+};
 
 // A trace segment is two strokes, the second one 15 units lower, which
-// thickens the trace.
+// thickens the trace. A height beyond single precision raises here, with
+// the strokes before it drawn.
 void DrawSegment(PictureBox& box, Point p, Point q) {
   box.Line(base::ToSingle(p.x), base::ToSingle(p.y), base::ToSingle(q.x), base::ToSingle(q.y));
   box.Line(base::ToSingle(p.x), base::ToSingle(p.y + plot::kTraceDoubling), base::ToSingle(q.x),
            base::ToSingle(q.y + plot::kTraceDoubling));
 }
 
-Point TracePoint(double width, const double* samples, int k, double yZero, double yScale) {
-  return {width * k / plot::kPlotSamples, yZero - yScale * samples[k]};
-}
-
-// The trace through samples[0 .. 1023] from `start`. All its strokes are
-// written in one go; only if a height would raise are they taken back and
-// the trace drawn stroke by stroke, so that the strokes before the fault
-// stay drawn as they always were.
+// The trace through samples 0 .. 1023 from `start`: sample k at
+// (width * k / 1024, yZero - yScale * sample).
 void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start, double yZero,
                double yScale) {
-  constexpr std::size_t kStrokes = 2 * plot::kPlotSamples;
-  const double* const samples = trace.Span().data();
   const double width = box.ScaleWidth();
-  const std::span<Stroke, kStrokes> room = box.AddLines(kStrokes).first<kStrokes>();
-  if (plot::WriteTraceStrokes(room, samples, width, start, yZero, yScale, box.ForeColor)) return;
-  box.TakeBackLines(kStrokes);
   Point previous = start;
   for (int k = 0; k < plot::kPlotSamples; ++k) {
-    const Point point = TracePoint(width, samples, k, yZero, yScale);
+    const Point point{width * k / plot::kPlotSamples, yZero - yScale * trace(k)};
     DrawSegment(box, previous, point);
     previous = point;
   }

@@ -1,12 +1,12 @@
 #include "tests/model/array_checker.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <span>
 
+#include "base/bit_cast.h"
 #include "dsp/impulse.h"
 
 namespace testing_support {
@@ -146,8 +146,8 @@ struct ArrayChecker::Copy {
 
   bool Matches(const app::Form1& form) const {
     for (int k = 0; k <= 8; ++k) {
-      if (std::bit_cast<std::uint32_t>(tops[k]) !=
-          std::bit_cast<std::uint32_t>(form.cmdSource(k).Top))
+      if (base::BitCast<std::uint32_t>(tops[k]) !=
+          base::BitCast<std::uint32_t>(form.cmdSource(k).Top))
         return false;
     }
     const auto& now = form.picSpectrum.Strokes();

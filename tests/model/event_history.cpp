@@ -1,11 +1,11 @@
 #include "tests/model/event_history.h"
 
-#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <sstream>
 
+#include "base/bit_cast.h"
 #include "tests/model/invariants.h"
 
 namespace testing_support {
@@ -30,7 +30,7 @@ std::string Describe(const char* what, int index, double a, double b) {
 }
 
 bool SameBits(float a, float b) {
-  return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+  return base::BitCast<std::uint32_t>(a) == base::BitCast<std::uint32_t>(b);
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <ostream>
 #include <vector>
 
 #include "app/form1.h"
+#include "base/bit_cast.h"
 
 namespace testing_support {
 
@@ -38,7 +38,7 @@ inline std::vector<Ends> EndsOf(const app::ControlArray<app::Line>& lines, int f
 
 /// The bit pattern of a stored coordinate, for comparisons that must be exact
 /// to the last bit (and tell 0 from -0).
-inline std::uint32_t Bits(float value) { return std::bit_cast<std::uint32_t>(value); }
+inline std::uint32_t Bits(float value) { return base::BitCast<std::uint32_t>(value); }
 
 /// Drops point `index` with the pointer at the height that lands its Top on
 /// `top` (a whole number of twips inside the drop range).

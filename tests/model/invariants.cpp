@@ -1,11 +1,12 @@
 #include "tests/model/invariants.h"
 
 #include <array>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <sstream>
 #include <string_view>
+
+#include "base/bit_cast.h"
 
 namespace testing_support {
 namespace {
@@ -24,7 +25,7 @@ std::string Fault(std::string_view what, const Values&... values) {
 }
 
 bool SameBits(float a, float b) {
-  return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+  return base::BitCast<std::uint32_t>(a) == base::BitCast<std::uint32_t>(b);
 }
 
 float Centre(float edge, float size) { return static_cast<float>(edge + size / 2.0); }
