@@ -26,12 +26,15 @@ inline constexpr int kLeftButton = 1;
 inline constexpr int kRightButton = 2;
 inline constexpr int kMiddleButton = 4;
 
-/// Key codes passed to a control point's key-down handler: the editing keys.
+/// Key codes passed to a control point's key-down handler (the editing
+/// keys), and the arrows that step the plot's read-out.
 inline constexpr int kKeyPageUp = 33;
 inline constexpr int kKeyPageDown = 34;
 inline constexpr int kKeyEnd = 35;
 inline constexpr int kKeyHome = 36;
+inline constexpr int kKeyLeft = 37;
 inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 
 /// Bits of the shift state passed with mouse and key events.

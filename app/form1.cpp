@@ -120,6 +120,8 @@ Form1::Form1(Platform& platform)
   chkMemory.TabIndex = 6;
   for (CommandButton& point : cmdSource) point.TabIndex = chkMemory.TabIndex + 1 + point.Index;
   Place(picSpectrum, 540, 6240, 12375, 2655);
+  // The plot closes the Tab order: its read-out is stepped by keys.
+  picSpectrum.TabIndex = cmdSource(8).TabIndex + 1;
   Place(imgVesk, 240, 9660, 4500, 720);
   imgVesk.Picture = std::string(kLogoPicture);
   DescribeControls();

@@ -84,14 +84,15 @@ class Form1 {
 
   /// "Control point 3": the name of point Index (0..8).
   std::string PointName(int Index) const;
-  /// "frequency 3/8 of the symbol rate, gain 0.75": what point Index
+  /// "frequency 3/8 of the symbol rate, gain 0.750": what point Index
   /// stands for.
   std::string PointDescription(int Index) const;
   /// The gain point Index stands for, (3960 - Top) / 2700.
   double PointGain(int Index) const;
   /// The gains a drop can give a point: at Top 6360 and at Top 480.
   std::pair<double, double> PointGainRange() const;
-  /// "gain 0.75": point Index's gain in words.
+  /// "gain 0.750": point Index's gain in words, to three decimals, so that
+  /// every 15-twip step reads differently.
   std::string PointValueText(int Index) const;
   /// "Roll-off alpha": the name of the scroll bar.
   std::string AlphaName() const;
@@ -102,9 +103,25 @@ class Form1 {
   /// The response at the symbol instants t = -4 T .. +3 T and the largest of
   /// them away from t = 0, the intersymbol interference.
   std::string ImpulseDescription() const;
-  /// "t = +1.00 T (sample 640): h = 0.000": the plotted sample nearest to
-  /// `xTwips` from the plot's inner left edge.
-  std::string ImpulseReadOut(double xTwips) const;
+  /// The plotted sample (0..1023) nearest to `xTwips` from the plot's inner
+  /// left edge, where sample k stands at ScaleWidth * k / 1024.
+  int PlotSampleAt(double xTwips) const;
+  /// Where a read-out on sample `from` (-1: none yet, which starts it at
+  /// time zero, sample 512) goes one step in `direction` (+1 later, -1
+  /// earlier): to the next symbol instant (a sample 512 + 128 m, m = -4 ..
+  /// +3, held to the first and last), or with `bySample` to the next
+  /// plotted sample (held to 0 .. 1023).
+  int ReadOutStep(int from, int direction, bool bySample) const;
+  /// "t = +1.00 T (sample 640): h = 0.000": sample `sample` (0..1023) of the
+  /// response as time in symbol periods and value.
+  std::string ImpulseReadOut(int sample) const;
+  /// Whether Memory holds a response: "holds a response, drawn in green".
+  std::string MemoryDescription() const;
+  /// What Shift's copies do: "copies hidden", "copies sliding apart",
+  /// "copies shown".
+  std::string ShiftDescription() const;
+  /// What Rotate's copy does: "copy hidden", "copy turning", "copy shown".
+  std::string RotateDescription() const;
 
   // ---- The window -------------------------------------------------------
 

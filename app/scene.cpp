@@ -39,13 +39,15 @@ ControlItem Base(std::string name, ControlKind kind, const Rect& box, int tabInd
   return item;
 }
 
-ControlItem CommandItem(const char* name, const CommandButton& button) {
+ControlItem CommandItem(const char* name, const CommandButton& button,
+                        std::string description = "") {
   ControlItem item = Base(name, ControlKind::kCommandButton, button, button.TabIndex,
                           button.ToolTipText);
   item.caption = button.Caption;
   item.font = button.FontSpec;
   item.visible = button.Visible;
   item.accessibleName = button.Caption;
+  item.accessibleDescription = std::move(description);
   return item;
 }
 
@@ -86,17 +88,20 @@ ControlItem CheckBoxItem(const Form1& form) {
   item.font = box.FontSpec;
   item.foreColor = box.ForeColor;
   item.accessibleName = box.Caption;
+  item.accessibleDescription = form.MemoryDescription();
   item.value = box.Value;
   item.maximum = 1;
   return item;
 }
 
-ControlItem PictureItem(const Form1& form) {
+ControlItem PictureItem(const Form1& form, int readOut) {
   const PictureBox& box = form.picSpectrum;
   ControlItem item = Base("picSpectrum", ControlKind::kPictureBox, box, box.TabIndex, "");
   item.accessibleName = form.ImpulseName();
   item.accessibleDescription = form.ImpulseDescription();
   item.picture = &box;
+  item.value = readOut;
+  if (readOut >= 0) item.valueText = form.ImpulseReadOut(readOut);
   return item;
 }
 
@@ -129,16 +134,16 @@ std::vector<SurfaceItem> SurfaceOf(const Form1& form) {
   return surface;
 }
 
-std::vector<ControlItem> ControlsOf(const Form1& form) {
+std::vector<ControlItem> ControlsOf(const Form1& form, int readOut) {
   std::vector<ControlItem> controls;
   for (int i = 0; i <= 7; ++i) controls.push_back(PointItem(form, i));
-  controls.push_back(PictureItem(form));
+  controls.push_back(PictureItem(form, readOut));
   controls.push_back(CheckBoxItem(form));
   controls.push_back(CommandItem("cmdSorvane", form.cmdSorvane));
   controls.push_back(PointItem(form, 8));
   controls.push_back(CommandItem("cmdRandom", form.cmdRandom));
-  controls.push_back(CommandItem("cmdRotate", form.cmdRotate));
-  controls.push_back(CommandItem("cmdShift", form.cmdShift));
+  controls.push_back(CommandItem("cmdRotate", form.cmdRotate, form.RotateDescription()));
+  controls.push_back(CommandItem("cmdShift", form.cmdShift, form.ShiftDescription()));
   controls.push_back(CommandItem("cmdRC", form.cmdRC));
   controls.push_back(ScrollBarItem(form));
   return controls;

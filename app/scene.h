@@ -93,8 +93,9 @@ struct ControlItem {
   std::string accessibleName;
   std::string accessibleDescription;
   std::string toolTip;
-  // The value of a scroll bar (Value), a check box (0 or 1) or a point (its
-  // gain), with its range, steps and what it means in words.
+  // The value of a scroll bar (Value), a check box (0 or 1), a point (its
+  // gain) or the plot (the sample its read-out stands on, -1 for none), with
+  // its range, steps and what it means in words (the plot: its read-out).
   double value = 0;
   double minimum = 0;
   double maximum = 0;
@@ -132,7 +133,8 @@ struct Scene {
 /// The surface of `form`, bottom to top.
 std::vector<SurfaceItem> SurfaceOf(const Form1& form);
 
-/// The windowed controls of `form`, bottom to top.
-std::vector<ControlItem> ControlsOf(const Form1& form);
+/// The windowed controls of `form`, bottom to top, with the plot's read-out
+/// on sample `readOut` (-1: none).
+std::vector<ControlItem> ControlsOf(const Form1& form, int readOut = -1);
 
 }  // namespace app

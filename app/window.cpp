@@ -139,11 +139,19 @@ bool Window::ApplyValue(const SetValue& change) {
 
 // A point that is being dragged keeps to the mouse.
 bool Window::ApplyKey(const Key& key) {
+  if (key.control == "picSpectrum") return StepReadOut(key);
   const int index = PointIndexOf(key.control);
   if (index < 0 || platform.gesture.Active()) return false;
   return Dispatch([&] {
     form.cmdSource_KeyDown(static_cast<std::int16_t>(index), Code(key.keyCode), Code(key.shift));
   });
+}
+
+bool Window::StepReadOut(const Key& key) {
+  const int direction = key.keyCode == kKeyRight ? 1 : key.keyCode == kKeyLeft ? -1 : 0;
+  if (direction == 0) return false;
+  readOut_ = form.ReadOutStep(readOut_, direction, (key.shift & kShiftMask) != 0);
+  return true;
 }
 
 Scene Window::View() const {
@@ -154,7 +162,7 @@ Scene Window::View() const {
   scene.back = form.BackColor;
   scene.timerInterval = form.Timer1.Enabled ? form.Timer1.Interval : 0;
   scene.surface = SurfaceOf(form);
-  scene.controls = ControlsOf(form);
+  scene.controls = ControlsOf(form, readOut_);
   scene.dragOutline = platform.gesture.Outline();
   return scene;
 }

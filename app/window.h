@@ -21,7 +21,10 @@ class Window {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  /// Takes one thing the user (or the timer) did. Returns whether it ran:
+  /// Takes one thing the user (or the timer) did. Keys on the plot step its
+  /// read-out (Left and Right through the symbol instants, with Shift
+  /// through the samples), which changes nothing in Form1. Returns whether
+  /// it ran:
   /// an intent that arrives while another event runs is dropped, and one
   /// that the window ignores (a key on a point being dragged, a release that
   /// ends no drag, a click on no command button) does nothing.
@@ -46,8 +49,10 @@ class Window {
   bool ApplyClick(std::string_view control);
   bool ApplyValue(const SetValue& change);
   bool ApplyKey(const Key& key);
+  bool StepReadOut(const Key& key);
 
   bool busy_ = false;
+  int readOut_ = -1;  // the sample the plot's key read-out stands on, or -1
 };
 
 /// The message for a run-time error described by `what`:

@@ -65,3 +65,15 @@ std::string GeneralText(double value, int digits) {
 }
 
 }  // namespace base
+
+namespace base {
+
+std::string ReadableFixedText(double value, int decimals, bool plus) {
+  std::string text = FixedText(value, decimals);
+  const bool zero = text.find_first_not_of("-0.") == std::string::npos;
+  if (zero && text.front() == '-') text.erase(0, 1);
+  if (plus && text.front() != '-') return "+" + text;
+  return text;
+}
+
+}  // namespace base

@@ -20,6 +20,11 @@ std::string FixedText(double value, int decimals);
 /// locale.
 std::string GeneralText(double value, int digits);
 
+/// FixedText as a number is read out: no "-" on a value that rounds to
+/// zero, and with `plus` a "+" before one that does not round to a negative
+/// value: (-0.0001, 3) -> "0.000", (1, 2, true) -> "+1.00".
+std::string ReadableFixedText(double value, int decimals, bool plus = false);
+
 /// The same two through the C library's printf, the separator that the
 /// locale put in turned back into "."; FixedText and GeneralText use these
 /// where the standard library has no floating-point std::to_chars.

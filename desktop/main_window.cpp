@@ -72,7 +72,7 @@ void SorvaneWindow::BuildWidgets(const app::Scene& scene) {
       case app::ControlKind::kCheckBox: widget = chkMemory_ = new QCheckBox(this); break;
       case app::ControlKind::kPictureBox:
         widget = picSpectrum_ = new PictureBoxWidget(
-            [this](double xTwips) { return model_.form.ImpulseReadOut(xTwips); }, this);
+            [this](double xTwips) { return model_.form.ImpulseReadOut(model_.form.PlotSampleAt(xTwips)); }, this);
         break;
     }
     widget->setObjectName(QString::fromStdString(item.name));

@@ -1,18 +1,28 @@
 // What the control points and the roll-off scroll bar say in words.
-#include <algorithm>
+#include <string>
 
 #include "app/form1.h"
-#include "app/spoken_text.h"
-#include "base/numeric.h"
+#include "base/number_text.h"
 #include "spectrum/constants.h"
 #include "spectrum/gain.h"
 
 namespace app {
+namespace {
 
-std::string Form1::PointName(int Index) const { return app::PointName(Index); }
+// One key step, 15 twips, is 0.0056 of gain: at three decimals every step
+// reads differently.
+constexpr int kGainDecimals = 3;
+constexpr int kAlphaDecimals = 2;
+
+}  // namespace
+
+std::string Form1::PointName(int Index) const {
+  return "Control point " + std::to_string(cmdSource(Index).Index);
+}
 
 std::string Form1::PointDescription(int Index) const {
-  return app::PointDescription(Index, cmdSource(Index).Top);
+  return "frequency " + std::to_string(cmdSource(Index).Index) + "/8 of the symbol rate, " +
+         PointValueText(Index);
 }
 
 double Form1::PointGain(int Index) const { return spectrum::GainOf(cmdSource(Index).Top); }
@@ -22,12 +32,13 @@ std::pair<double, double> Form1::PointGainRange() const {
 }
 
 std::string Form1::PointValueText(int Index) const {
-  const std::string description = PointDescription(Index);
-  return description.substr(description.rfind("gain "));
+  return "gain " + base::ReadableFixedText(PointGain(Index), kGainDecimals);
 }
 
-std::string Form1::AlphaName() const { return std::string(kAlphaName); }
+std::string Form1::AlphaName() const { return "Roll-off alpha"; }
 
-std::string Form1::AlphaValueText() const { return app::AlphaDescription(hscAlpha.Value); }
+std::string Form1::AlphaValueText() const {
+  return "alpha " + base::ReadableFixedText(hscAlpha.Value / spectrum::kValuePerAlpha, kAlphaDecimals);
+}
 
 }  // namespace app

@@ -9,7 +9,6 @@
 #include <QToolTip>
 #include <cmath>
 
-#include "app/spoken_text.h"
 #include "tests/gui/window_fixture.h"
 
 namespace {
@@ -35,7 +34,7 @@ TEST_F(Access, EveryWindowedControlIsNamedAndThePointsAndPlotDescribed) {
     EXPECT_EQ(point->role(), QAccessible::Button);
     EXPECT_EQ(Text(point, QAccessible::Name), "Control point " + std::to_string(i));
     EXPECT_EQ(Text(point, QAccessible::Description),
-              app::PointDescription(i, form->cmdSource(i).Top));
+              form->PointDescription(i));
     EXPECT_TRUE(point->state().focusable);
   }
   const std::pair<const char*, const char*> captions[] = {
@@ -56,7 +55,7 @@ TEST_F(Access, EveryWindowedControlIsNamedAndThePointsAndPlotDescribed) {
   QAccessibleInterface* plot = Read("picSpectrum");
   EXPECT_EQ(plot->role(), QAccessible::Chart);
   EXPECT_EQ(Text(plot, QAccessible::Name), "Impulse response");
-  EXPECT_EQ(Text(plot, QAccessible::Description), app::ImpulseDescription(form->dImpulseResponse));
+  EXPECT_EQ(Text(plot, QAccessible::Description), form->ImpulseDescription());
 }
 
 // A click that does not move the point gives it the focus; then the keys
@@ -75,9 +74,9 @@ TEST_F(Access, KeysMoveTheClickedPointAndTheDescriptionsFollow) {
   EXPECT_EQ(form->cmdSource(3).Top, static_cast<float>(std::nearbyint(top - 15) - 135));
   EXPECT_EQ(PlotsSince(revision), 10);
   EXPECT_EQ(Text(Read("cmdSource3"), QAccessible::Description),
-            app::PointDescription(3, form->cmdSource(3).Top));
+            form->PointDescription(3));
   const std::string after = Text(Read("picSpectrum"), QAccessible::Description);
-  EXPECT_EQ(after, app::ImpulseDescription(form->dImpulseResponse));
+  EXPECT_EQ(after, form->ImpulseDescription());
   EXPECT_NE(after, before);
 
   // Presets and "Random" move every point; each description follows.
@@ -86,7 +85,7 @@ TEST_F(Access, KeysMoveTheClickedPointAndTheDescriptionsFollow) {
     for (int i = 0; i <= 8; ++i) {
       const std::string name = "cmdSource" + std::to_string(i);
       EXPECT_EQ(Text(Read(name.c_str()), QAccessible::Description),
-                app::PointDescription(i, form->cmdSource(i).Top));
+                form->PointDescription(i));
     }
   }
 
@@ -124,7 +123,7 @@ TEST_F(Access, ControlsExplainThemselvesAndThePlotReadsOutTheNearestSample) {
   const QPoint at(515, 50);
   QHelpEvent help(QEvent::ToolTip, at, plot->mapToGlobal(at));
   QApplication::sendEvent(plot, &help);
-  const std::string expected = app::ImpulseReadOut(form->dImpulseResponse, 513.5 * 15, 12315);
+  const std::string expected = form->ImpulseReadOut(form->PlotSampleAt(513.5 * 15));
   EXPECT_EQ(expected.substr(0, 25), "t = +1.00 T (sample 640):");
   EXPECT_EQ(QToolTip::text().toStdString(), expected);
   QToolTip::hideText();

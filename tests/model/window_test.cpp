@@ -192,3 +192,23 @@ TEST_F(WindowModel, ValuesAreHeldToTheirRanges) {
 }
 
 }  // namespace
+
+namespace {
+
+// The plot's read-out by keys changes nothing in the window but the words.
+TEST_F(WindowModel, KeysOnThePlotStepItsReadOut) {
+  EXPECT_TRUE(window.View().Find("picSpectrum")->valueText.empty());
+  const auto revision = Revision();
+  EXPECT_TRUE(window.Apply(app::Key{"picSpectrum", app::kKeyRight, 0}));
+  const app::Scene scene = window.View();
+  const app::ControlItem* plot = scene.Find("picSpectrum");
+  EXPECT_EQ(plot->value, 640);
+  EXPECT_EQ(plot->valueText, form.ImpulseReadOut(640));
+  EXPECT_EQ(plot->valueText.substr(0, 25), "t = +1.00 T (sample 640):");
+  window.Apply(app::Key{"picSpectrum", app::kKeyLeft, app::kShiftMask});
+  EXPECT_EQ(window.View().Find("picSpectrum")->value, 639);
+  EXPECT_FALSE(window.Apply(app::Key{"picSpectrum", app::kKeyUp, 0}));
+  EXPECT_EQ(Revision(), revision);
+}
+
+}  // namespace
