@@ -28,6 +28,8 @@ class WindowPlatform : public Platform {
   /// How the front end shows a message box: modal, with an OK button, on a
   /// desktop; a dialog after the event on a page.
   void SetMessageHandler(MessageHandler handler) { onMessage_ = std::move(handler); }
+  /// The uniform generator, for a record of the window's state.
+  const UniformGenerator& Generator() const { return generator_; }
 
   DragGesture gesture;
   std::vector<std::string> messages;  // shown with no handler set

@@ -1,0 +1,116 @@
+// The model as the page drives it: one window, one plain C function per
+// intent, and the scene, the messages and the state handed over as text.
+// Plain exports rather than generated bindings: nothing for the page to
+// free, and a smaller module. Every function runs to its end; the model's
+// run-time errors are caught in app::Window and become message texts.
+#include <emscripten/emscripten.h>
+
+#include <string>
+
+#include "app/intent_text.h"
+#include "app/state_text.h"
+#include "app/window.h"
+#include "web/json_writer.h"
+#include "web/scene_json.h"
+
+namespace {
+
+struct Page {
+  app::Window window;
+  web::JsonWriter json;
+  std::string text;           // the last text handed over; valid until the next call
+  std::string log;            // the intents applied, one a line, while recording
+  bool recording = false;
+  std::size_t messagesShown = 0;  // messages already handed to the page
+};
+
+Page& ThePage() {
+  static Page page;
+  return page;
+}
+
+int Apply(const app::Intent& intent) {
+  Page& page = ThePage();
+  if (page.recording) {
+    page.log += app::IntentText(intent);
+    page.log += '\n';
+  }
+  return page.window.Apply(intent) ? 1 : 0;
+}
+
+const char* Hand(std::string text) {
+  ThePage().text = std::move(text);
+  return ThePage().text.c_str();
+}
+
+}  // namespace
+
+extern "C" {
+
+/// Starts (1) or stops (0) keeping the record of intents that sv_log returns.
+EMSCRIPTEN_KEEPALIVE void sv_record(int on) { ThePage().recording = on != 0; }
+
+/// Each intent of app/intent.h; positions in window twips. Returns 1 when
+/// the window ran it, 0 when it was dropped or ignored.
+EMSCRIPTEN_KEEPALIVE int sv_load() { return Apply(app::Load{}); }
+EMSCRIPTEN_KEEPALIVE int sv_press(int index, int button, int shift, double x, double y) {
+  return Apply(app::Press{index, button, shift, x, y});
+}
+EMSCRIPTEN_KEEPALIVE int sv_move(double x, double y) { return Apply(app::Move{x, y}); }
+EMSCRIPTEN_KEEPALIVE int sv_release(int button, double x, double y) {
+  return Apply(app::Release{button, x, y});
+}
+EMSCRIPTEN_KEEPALIVE int sv_cancel() { return Apply(app::Cancel{}); }
+EMSCRIPTEN_KEEPALIVE int sv_click(const char* control) { return Apply(app::Click{control}); }
+EMSCRIPTEN_KEEPALIVE int sv_set_value(const char* control, double value) {
+  return Apply(app::SetValue{control, value});
+}
+EMSCRIPTEN_KEEPALIVE int sv_key(const char* control, int keyCode, int shift) {
+  return Apply(app::Key{control, keyCode, shift});
+}
+EMSCRIPTEN_KEEPALIVE int sv_tick() { return Apply(app::Tick{}); }
+
+/// The scene as JSON text (web/scene_json.h).
+EMSCRIPTEN_KEEPALIVE const char* sv_scene() {
+  Page& page = ThePage();
+  page.json.Clear();
+  web::WriteScene(page.json, page.window.View());
+  return page.json.Text().c_str();
+}
+
+/// The picture box's strokes in the module's memory: sv_stroke_count()
+/// records of four floats (X1, Y1, X2, Y2 twips) and one 32-bit colour.
+/// Valid until the next call of any other function.
+EMSCRIPTEN_KEEPALIVE const app::Stroke* sv_strokes() {
+  return ThePage().window.form.picSpectrum.Strokes().data();
+}
+EMSCRIPTEN_KEEPALIVE int sv_stroke_count() {
+  return static_cast<int>(ThePage().window.form.picSpectrum.Strokes().size());
+}
+
+/// The messages shown since the last call, as a JSON array of strings.
+EMSCRIPTEN_KEEPALIVE const char* sv_messages() {
+  Page& page = ThePage();
+  const auto& messages = page.window.platform.messages;
+  web::JsonWriter json;
+  json.BeginArray();
+  for (; page.messagesShown < messages.size(); ++page.messagesShown) {
+    json.String(messages[page.messagesShown]);
+  }
+  json.EndArray();
+  return Hand(json.Text());
+}
+
+/// The plot's read-out for a pointer `xTwips` from the box's inner left edge.
+EMSCRIPTEN_KEEPALIVE const char* sv_read_out_at(double xTwips) {
+  const app::Form1& form = ThePage().window.form;
+  return Hand(form.ImpulseReadOut(form.PlotSampleAt(xTwips)));
+}
+
+/// Everything the window holds (app/state_text.h), and the record of
+/// intents.
+EMSCRIPTEN_KEEPALIVE const char* sv_state() { return Hand(app::StateText(ThePage().window)); }
+EMSCRIPTEN_KEEPALIVE const char* sv_log() { return ThePage().log.c_str(); }
+
+}  // extern "C"
+static_assert(sizeof(app::Stroke) == 20, "the page reads strokes as five 32-bit words");

@@ -1,0 +1,167 @@
+// The windowed controls as DOM elements: native buttons and check box,
+// the points and the roll-off as sliders, the plot as a chart. They stand
+// where the scene puts them, stacked as it lists them (bottom to top), and
+// follow its Tab order in the document, which is also the order assistive
+// technology reads them in. Texts and values come from the model alone.
+import { cssColour, cssFont } from './colours.js';
+import { ScrollBar } from './scroll_bar.js';
+
+/**
+ * @typedef {import('./types').ControlItem} ControlItem
+ * @typedef {Object} Handlers what the user did to a control
+ * @property {(name: string) => void} click a command button
+ * @property {(name: string, value: number) => void} setValue the scroll bar or check box
+ */
+
+/** Sets an attribute only when it changes: a change is announced. */
+function setAttribute(/** @type {Element} */ element, /** @type {string} */ name, /** @type {string} */ value) {
+  if (element.getAttribute(name) !== value) element.setAttribute(name, value);
+}
+
+function setText(/** @type {HTMLElement} */ element, /** @type {string} */ text) {
+  if (element.textContent !== text) element.textContent = text;
+}
+
+export class Controls {
+  /**
+   * @param {HTMLElement} container
+   * @param {HTMLElement} descriptions where the hidden description texts live
+   * @param {import('./types').Scene} scene the first scene: which controls there are
+   * @param {Handlers} handlers
+   */
+  constructor(container, descriptions, scene, handlers) {
+    /** @type {Map<string, HTMLElement>} */
+    this.elements = new Map();
+    /** @type {Map<string, HTMLElement>} */
+    this.descriptionOf = new Map();
+    /** @type {HTMLInputElement | null} */
+    this.checkBox = null;
+    /** @type {ScrollBar | null} */
+    this.scrollBar = null;
+    /** @type {HTMLCanvasElement | null} */
+    this.plotCanvas = null;
+    const inTabOrder = [...scene.controls].sort((a, b) => tabKey(a) - tabKey(b));
+    for (const item of inTabOrder) {
+      const element = this.make(item, handlers);
+      element.id = item.name;
+      const description = document.createElement('span');
+      description.id = `${item.name}-description`;
+      descriptions.append(description);
+      this.descriptionOf.set(item.name, description);
+      const described = item.kind === 'checkbox' && this.checkBox ? this.checkBox : element;
+      described.setAttribute('aria-describedby', description.id);
+      this.elements.set(item.name, element);
+      container.append(element);
+    }
+  }
+
+  /** @param {ControlItem} item @param {Handlers} handlers @returns {HTMLElement} */
+  make(item, handlers) {
+    switch (item.kind) {
+      case 'button': {
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.className = 'command';
+        button.addEventListener('click', () => handlers.click(item.name));
+        return button;
+      }
+      case 'point': {
+        const point = document.createElement('div');
+        point.className = 'point';
+        point.setAttribute('role', 'slider');
+        point.setAttribute('aria-orientation', 'vertical');
+        return point;
+      }
+      case 'scrollbar': {
+        const bar = document.createElement('div');
+        bar.setAttribute('role', 'slider');
+        bar.setAttribute('aria-orientation', 'horizontal');
+        this.scrollBar = new ScrollBar(bar, (value) => handlers.setValue(item.name, value));
+        return bar;
+      }
+      case 'checkbox': {
+        const label = document.createElement('label');
+        label.className = 'check';
+        const box = document.createElement('input');
+        box.type = 'checkbox';
+        box.id = `${item.name}-box`;
+        box.addEventListener('change', () => handlers.setValue(item.name, box.checked ? 1 : 0));
+        label.append(box, document.createElement('span'));
+        this.checkBox = box;
+        return label;
+      }
+      case 'picture': {
+        const plot = document.createElement('div');
+        plot.setAttribute('role', 'img');
+        plot.setAttribute('aria-roledescription', 'chart');
+        this.plotCanvas = document.createElement('canvas');
+        this.plotCanvas.setAttribute('aria-hidden', 'true');
+        plot.append(this.plotCanvas);
+        return plot;
+      }
+    }
+  }
+
+  /**
+   * Shows the scene's controls: where they stand, whether they show, their
+   * captions, values and texts.
+   * @param {import('./types').Scene} scene
+   */
+  show(scene) {
+    scene.controls.forEach((item, stackPosition) => {
+      const element = this.elements.get(item.name);
+      if (!element) return;
+      const [left, top, right, bottom] = item.box;
+      const style = element.style;
+      style.left = `${left}px`;
+      style.top = `${top}px`;
+      style.width = `${right - left}px`;
+      style.height = `${bottom - top}px`;
+      style.zIndex = String(stackPosition + 1);
+      if (element.hidden === item.visible) element.hidden = !item.visible;
+      const focusable = item.kind === 'checkbox' ? this.checkBox : element;
+      if (focusable && item.kind !== 'button') setAttribute(focusable, 'tabindex', item.tabIndex >= 0 ? '0' : '-1');
+      setText(/** @type {HTMLElement} */ (this.descriptionOf.get(item.name)), item.accessibleDescription);
+      this.showKind(element, item);
+    });
+  }
+
+  /** @param {HTMLElement} element @param {ControlItem} item */
+  showKind(element, item) {
+    switch (item.kind) {
+      case 'button': {
+        const button = /** @type {HTMLButtonElement} */ (element);
+        setText(button, item.caption);
+        button.style.font = cssFont(item.font);
+        if (button.disabled === item.enabled) button.disabled = !item.enabled;
+        if (item.accessibleName !== item.caption) setAttribute(button, 'aria-label', item.accessibleName);
+        break;
+      }
+      case 'point':
+      case 'scrollbar':
+        setAttribute(element, 'aria-label', item.accessibleName);
+        setAttribute(element, 'aria-valuemin', String(item.min));
+        setAttribute(element, 'aria-valuemax', String(item.max));
+        setAttribute(element, 'aria-valuenow', String(item.value));
+        setAttribute(element, 'aria-valuetext', item.valueText);
+        if (item.kind === 'scrollbar') this.scrollBar?.show(item);
+        break;
+      case 'checkbox': {
+        const box = /** @type {HTMLInputElement} */ (this.checkBox);
+        const caption = /** @type {HTMLElement} */ (element.lastElementChild);
+        setText(caption, item.caption);
+        element.style.font = cssFont(item.font);
+        element.style.color = cssColour(item.fore);
+        // A box held by the pointer keeps its state until the click completes.
+        if (box.checked !== (item.value === 1) && !element.matches(':active')) box.checked = item.value === 1;
+        break;
+      }
+      case 'picture':
+        setAttribute(element, 'aria-label', item.accessibleName);
+        break;
+    }
+  }
+}
+
+/** Controls out of the Tab order go last. @param {ControlItem} item */
+function tabKey(item) { return item.tabIndex >= 0 ? item.tabIndex : Number.MAX_SAFE_INTEGER; }

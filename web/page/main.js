@@ -1,0 +1,293 @@
+// The page: loads the model, builds the window from its first scene, and
+// from then on turns the browser's events into intents and shows the scene
+// after each one. It decides nothing itself.
+import { Model } from './model.js';
+import { paintSurface } from './surface.js';
+import { paintPicture } from './picture.js';
+import { Tooltip } from './tooltip.js';
+import { Controls } from './controls.js';
+import { listenToKeys } from './keys.js';
+import { listenToPointer, twipsOf } from './pointer.js';
+import { copyPicture, windowPicture } from './copy.js';
+
+const kTwips = 15;
+/** Samples across the plot: where a read-out's sample stands. */
+const kPlotSamples = 1024;
+
+/** @param {string} id */
+function byId(id) { return /** @type {HTMLElement} */ (document.getElementById(id)); }
+
+class Page {
+  /** @param {Model} model */
+  constructor(model) {
+    this.model = model;
+    this.client = byId('client');
+    this.surface = /** @type {HTMLCanvasElement} */ (byId('surface'));
+    this.outline = byId('outline');
+    this.focusMark = byId('focus-mark');
+    this.live = byId('live');
+    this.dialog = /** @type {HTMLDialogElement} */ (byId('message'));
+    this.pictures = {
+      logo: /** @type {HTMLImageElement} */ (byId('logo')),
+      sharpLogo: /** @type {HTMLImageElement} */ (byId('logo2x')),
+    };
+    this.tooltip = new Tooltip(byId('tip'), this.client);
+    this.ratio = window.devicePixelRatio || 1;
+    /** What was shown last, to repaint and announce only what changed. */
+    this.paintedSurface = '';
+    this.paintedPlot = '';
+    /** @type {Map<string, string>} */
+    this.spoken = new Map();
+    this.readOut = '';
+    this.refreshFrame = 0;
+    /** @type {number | undefined} */
+    this.timer = undefined;
+    this.timerInterval = 0;
+
+    this.scene = model.scene();
+    document.title = this.scene.caption;
+    this.client.style.width = `${this.scene.width}px`;
+    this.client.style.height = `${this.scene.height}px`;
+    const apply = (/** @type {() => unknown} */ intent) => {
+      intent();
+      this.refresh();
+    };
+    this.controls = new Controls(byId('controls'), byId('descriptions'), this.scene, {
+      click: (name) => apply(() => model.click(name)),
+      setValue: (name, value) => apply(() => model.setValue(name, value)),
+    });
+    listenToKeys(byId('controls'), {
+      key: (control, code, shift) => apply(() => model.key(control, code, shift)),
+      copy: () => this.copy(),
+      scrollBar: (event) => this.controls.scrollBar?.key(event) ?? false,
+    });
+    const points = this.scene.controls.filter((item) => item.kind === 'point')
+      .sort((a, b) => a.index - b.index)
+      .map((item) => /** @type {HTMLElement} */ (this.controls.elements.get(item.name)));
+    listenToPointer(this.client, points, {
+      press: (index, button, shift, x, y) => apply(() => model.press(index, button, shift, x, y)),
+      // Moves come faster than frames: the outline is shown once a frame.
+      move: (x, y) => {
+        model.move(x, y);
+        this.refreshSoon();
+      },
+      release: (button, x, y) => apply(() => model.release(button, x, y)),
+      cancel: () => apply(() => model.cancel()),
+    });
+    this.listenForTips();
+    document.addEventListener('focusin', () => this.showFocusMark());
+    document.addEventListener('focusout', () => this.showFocusMark());
+    this.dialog.addEventListener('close', () => this.refresh());
+    window.addEventListener('resize', () => this.fit());
+    this.watchRatio();
+  }
+
+  /** Fits the window into the browser's, scaled down as a whole if need be. */
+  fit() {
+    const scale = Math.min(1, window.innerWidth / this.scene.width, window.innerHeight / this.scene.height);
+    this.client.style.transform = scale < 1 ? `scale(${scale})` : '';
+  }
+
+  /** Repaints at a new device pixel ratio (the browser's zoom, another screen). */
+  watchRatio() {
+    const query = window.matchMedia(`(resolution: ${this.ratio}dppx)`);
+    query.addEventListener('change', () => {
+      this.ratio = window.devicePixelRatio || 1;
+      this.paintedSurface = this.paintedPlot = '';
+      this.refresh();
+      this.watchRatio();
+    }, { once: true });
+  }
+
+  refreshSoon() {
+    if (this.refreshFrame === 0) {
+      this.refreshFrame = window.requestAnimationFrame(() => this.refresh());
+    }
+  }
+
+  /** Shows the model's scene: what changed is repainted or updated. */
+  refresh() {
+    if (this.refreshFrame !== 0) window.cancelAnimationFrame(this.refreshFrame);
+    this.refreshFrame = 0;
+    const scene = this.model.scene();
+    this.scene = scene;
+    this.controls.show(scene);
+    const surfaceKey = `${this.ratio} ${JSON.stringify(scene.surface)} ${scene.back}`;
+    if (surfaceKey !== this.paintedSurface) {
+      paintSurface(this.surface, scene, this.ratio, this.pictures);
+      this.paintedSurface = surfaceKey;
+    }
+    const plot = scene.controls.find((item) => item.kind === 'picture');
+    const plotCanvas = this.controls.plotCanvas;
+    if (plot && plotCanvas) {
+      const plotKey = `${this.ratio} ${plot.box} ${plot.picture?.revision}`;
+      if (plotKey !== this.paintedPlot) {
+        paintPicture(plotCanvas, plot, this.model.strokes(), this.ratio);
+        this.paintedPlot = plotKey;
+      }
+      this.showReadOut(plot);
+    }
+    this.showOutline(scene.dragOutline);
+    this.showFocusMark();
+    this.announce(scene);
+    this.runTimer(scene.timerInterval);
+    this.showMessages();
+  }
+
+  /** @param {number[] | null} box */
+  showOutline(box) {
+    this.outline.hidden = box === null;
+    if (!box) return;
+    const [left, top, right, bottom] = box;
+    Object.assign(this.outline.style, {
+      left: `${left}px`, top: `${top}px`, width: `${right - left}px`, height: `${bottom - top}px`,
+    });
+  }
+
+  /**
+   * A focused point that a control covers, or that lies partly outside the
+   * window, shows its mark in the layer above everything, moved into the
+   * window by the least distance.
+   */
+  showFocusMark() {
+    const focused = document.activeElement;
+    const at = this.scene.controls.findIndex((item) => item.name === focused?.id);
+    const item = this.scene.controls[at];
+    let show = false;
+    if (item && item.kind === 'point' && focused instanceof HTMLElement && focused.matches(':focus-visible')) {
+      const [left, top, right, bottom] = item.box;
+      const covered = this.scene.controls.slice(at + 1).some((above) => above.visible &&
+        above.box[0] < right && left < above.box[2] && above.box[1] < bottom && top < above.box[3]);
+      const outside = left < 0 || top < 0 || right > this.scene.width || bottom > this.scene.height;
+      show = covered || outside;
+      if (show) {
+        const width = right - left;
+        const height = bottom - top;
+        const x = Math.min(Math.max(left, 0), this.scene.width - width);
+        const y = Math.min(Math.max(top, 0), this.scene.height - height);
+        Object.assign(this.focusMark.style, {
+          left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px`,
+        });
+      }
+    }
+    if (this.focusMark.hidden === show) this.focusMark.hidden = !show;
+  }
+
+  /**
+   * Says politely what changed that a listener cannot see: the plot's
+   * description, and what Shift, Rotate and Memory show.
+   * @param {import('./types').Scene} scene
+   */
+  announce(scene) {
+    const said = [];
+    for (const item of scene.controls) {
+      if (!['picture', 'checkbox'].includes(item.kind) && !['cmdShift', 'cmdRotate'].includes(item.name)) continue;
+      const before = this.spoken.get(item.name);
+      this.spoken.set(item.name, item.accessibleDescription);
+      if (before === undefined || before === item.accessibleDescription) continue;
+      said.push(item.kind === 'picture' ? item.accessibleDescription : `${item.accessibleName}: ${item.accessibleDescription}`);
+    }
+    if (said.length > 0) this.live.textContent = said.join('. ');
+  }
+
+  /** The plot's key read-out, shown at its sample and spoken. @param {import('./types').ControlItem} plot */
+  showReadOut(plot) {
+    if (plot.value < 0 || plot.valueText === this.readOut) return;
+    this.readOut = plot.valueText;
+    const element = /** @type {HTMLElement} */ (this.controls.elements.get(plot.name));
+    const border = plot.picture?.border ?? 2;
+    const [left, top, right] = plot.box;
+    const x = left + border + (plot.value * (right - left - 2 * border)) / kPlotSamples;
+    this.tooltip.show(element, plot.valueText, x, top + border, true);
+    this.live.textContent = plot.valueText;
+  }
+
+  /** @param {number} interval milliseconds; 0 stops the timer */
+  runTimer(interval) {
+    if (interval === this.timerInterval) return;
+    this.timerInterval = interval;
+    if (this.timer !== undefined) window.clearInterval(this.timer);
+    this.timer = interval > 0 ? window.setInterval(() => {
+      this.model.tick();
+      this.refresh();
+    }, interval) : undefined;
+  }
+
+  /** A run-time error's message, in a dialog after the event that raised it. */
+  showMessages() {
+    const messages = this.model.messages();
+    if (messages.length === 0) return;
+    const text = byId('message-text');
+    text.textContent = this.dialog.open ? `${text.textContent}\n${messages.join('\n')}` : messages.join('\n');
+    if (!this.dialog.open) this.dialog.showModal();
+  }
+
+  copy() {
+    const thumb = this.controls.scrollBar?.thumb.offsetLeft ?? 0;
+    copyPicture(windowPicture(this.scene, this.surface, this.controls.plotCanvas, this.ratio, thumb));
+  }
+
+  /** Tooltips on the controls, and the read-out on the plot. */
+  listenForTips() {
+    for (const [name, element] of this.controls.elements) {
+      const item = () => this.scene.controls.find((control) => control.name === name);
+      const isPlot = item()?.kind === 'picture';
+      const at = (/** @type {PointerEvent} */ event) => {
+        const { x, y } = twipsOf(this.client, event);
+        return { x: x / kTwips, y: y / kTwips };
+      };
+      const textAt = (/** @type {number} */ x) => {
+        const control = item();
+        if (!control) return '';
+        if (!isPlot) return control.toolTip;
+        // The pointer stands for the centre of the pixel it is on.
+        const border = control.picture?.border ?? 2;
+        return this.model.readOutAt((Math.floor(x) - control.box[0] + 0.5 - border) * kTwips);
+      };
+      element.addEventListener('pointermove', (event) => {
+        if (event.pointerType !== 'mouse' || event.buttons !== 0) return;
+        const { x, y } = at(event);
+        if (this.tooltip.showsFor(element)) {
+          if (isPlot) this.tooltip.show(element, textAt(x), x, y, true);
+        } else {
+          this.tooltip.later(element, () => textAt(x), x, y, false, isPlot);
+        }
+      });
+      element.addEventListener('pointerdown', (event) => {
+        this.tooltip.hide();
+        if (event.pointerType !== 'touch') return;
+        const { x, y } = at(event);
+        this.tooltip.later(element, () => textAt(x), x, y, true, isPlot);
+      });
+      element.addEventListener('pointerleave', () => this.tooltip.hide());
+      element.addEventListener('pointerup', () => this.tooltip.cancel());
+    }
+    document.addEventListener('keydown', () => this.tooltip.hide(), true);
+  }
+}
+
+async function start() {
+  if (!window.sorvaneSupported) return;
+  const model = new Model(await createSorvaneModule());
+  if (window.location.hash === '#record') model.record(true);
+  model.load();
+  const page = new Page(model);
+  page.refresh();
+  page.client.hidden = false;
+  page.fit();
+  // The first control in the Tab order has the focus, as on the desktop.
+  /** @type {HTMLElement | null} */ (document.querySelector('#controls [tabindex="0"], #controls button'))?.focus();
+  window.requestAnimationFrame(() => {
+    performance.mark('sorvane-first-frame');
+    document.documentElement.dataset.ready = 'true';
+  });
+  // For the page's tests and measurements: what the model holds.
+  window.sorvane = {
+    scene: () => model.scene(),
+    state: () => model.state(),
+    log: () => model.log(),
+    strokeCount: () => model.strokes().count,
+  };
+}
+
+start();

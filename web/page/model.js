@@ -1,0 +1,72 @@
+// The window model in WebAssembly, one call per intent (app/intent.h).
+// Positions are window twips. Each call runs one event of the window; what
+// it shows afterwards comes from scene(), strokes() and messages().
+
+/** Words per stroke in the module's memory: X1, Y1, X2, Y2, colour. */
+const kStrokeWords = 5;
+
+/**
+ * @typedef {Object} Strokes the picture box's strokes, taken afresh after
+ *   each call: the module's memory may have moved.
+ * @property {Float32Array} ends X1, Y1, X2, Y2 of stroke i at 5 i .. 5 i + 3
+ * @property {Uint32Array} colours the colour of stroke i at 5 i + 4
+ * @property {number} count
+ */
+
+export class Model {
+  /** @param {import('./types').SorvaneModule} module */
+  constructor(module) {
+    this.module = module;
+  }
+
+  /** @param {string} name @param {any[]} args @param {string[]} types */
+  call(name, types, args) {
+    return /** @type {number} */ (this.module.ccall(name, 'number', types, args));
+  }
+
+  load() { return this.module._sv_load(); }
+  /** @param {number} index @param {number} button @param {number} shift @param {number} x @param {number} y */
+  press(index, button, shift, x, y) { return this.module._sv_press(index, button, shift, x, y); }
+  /** @param {number} x @param {number} y */
+  move(x, y) { return this.module._sv_move(x, y); }
+  /** @param {number} button @param {number} x @param {number} y */
+  release(button, x, y) { return this.module._sv_release(button, x, y); }
+  cancel() { return this.module._sv_cancel(); }
+  /** @param {string} control */
+  click(control) { return this.call('sv_click', ['string'], [control]); }
+  /** @param {string} control @param {number} value */
+  setValue(control, value) { return this.call('sv_set_value', ['string', 'number'], [control, value]); }
+  /** @param {string} control @param {number} keyCode @param {number} shift */
+  key(control, keyCode, shift) {
+    return this.call('sv_key', ['string', 'number', 'number'], [control, keyCode, shift]);
+  }
+  tick() { return this.module._sv_tick(); }
+
+  /** @returns {import('./types').Scene} */
+  scene() { return JSON.parse(this.module.UTF8ToString(this.module._sv_scene())); }
+
+  /** @returns {Strokes} */
+  strokes() {
+    const count = this.module._sv_stroke_count();
+    const at = this.module._sv_strokes() >>> 2;
+    const words = count * kStrokeWords;
+    return {
+      ends: this.module.HEAPF32.subarray(at, at + words),
+      colours: this.module.HEAPU32.subarray(at, at + words),
+      count,
+    };
+  }
+
+  /** The message texts shown since the last call. @returns {string[]} */
+  messages() { return JSON.parse(this.module.UTF8ToString(this.module._sv_messages())); }
+
+  /** The plot's read-out `xTwips` from its inner left edge. @param {number} xTwips */
+  readOutAt(xTwips) { return this.module.UTF8ToString(this.module._sv_read_out_at(xTwips)); }
+
+  /** Everything the window holds, as text (app/state_text.h). */
+  state() { return this.module.UTF8ToString(this.module._sv_state()); }
+  /** @param {boolean} on keep the record of intents */
+  record(on) { this.module._sv_record(on ? 1 : 0); }
+  /** The intents applied while recording, one a line (app/intent_text.h). */
+  log() { return this.module.UTF8ToString(this.module._sv_log()); }
+}

@@ -1,0 +1,88 @@
+// The scene as the module writes it (web/scene_json.cpp), for the checker.
+
+export interface SceneFont {
+  name: string;
+  size: number;
+  weight: number;
+  italic: boolean;
+  underline: boolean;
+  strike: boolean;
+}
+
+export interface LineItem { type: 'line'; ends: number[]; colour: number; width: number; }
+export interface LabelItem {
+  type: 'label'; box: number[]; text: string; font: SceneFont; colour: number; back: number;
+}
+export interface MarkerItem { type: 'marker'; box: number[]; colour: number; width: number; }
+export interface ImageItem { type: 'image'; box: number[]; picture: string; }
+export type SurfaceItem = LineItem | LabelItem | MarkerItem | ImageItem;
+
+export type ControlKind = 'button' | 'point' | 'scrollbar' | 'checkbox' | 'picture';
+
+export interface ControlItem {
+  name: string;
+  kind: ControlKind;
+  index: number;
+  /** [left, top, right, bottom], window pixels */
+  box: number[];
+  caption: string;
+  font: SceneFont;
+  fore: number;
+  visible: boolean;
+  enabled: boolean;
+  tabIndex: number;
+  accessibleName: string;
+  accessibleDescription: string;
+  toolTip: string;
+  value: number;
+  min: number;
+  max: number;
+  smallChange: number;
+  largeChange: number;
+  valueText: string;
+  picture?: { back: number; border: number; revision: number };
+}
+
+export interface Scene {
+  caption: string;
+  width: number;
+  height: number;
+  back: number;
+  timerInterval: number;
+  surface: SurfaceItem[];
+  controls: ControlItem[];
+  /** [left, top, right, bottom], window pixels, or null */
+  dragOutline: number[] | null;
+}
+
+/** The module's exports, as emscripten's loader hands them over. */
+export interface SorvaneModule {
+  HEAPU8: Uint8Array;
+  HEAPF32: Float32Array;
+  HEAPU32: Uint32Array;
+  ccall(name: string, returnType: string | null, argTypes: string[], args: unknown[]): any;
+  UTF8ToString(pointer: number): string;
+  _sv_load(): number;
+  _sv_press(index: number, button: number, shift: number, x: number, y: number): number;
+  _sv_move(x: number, y: number): number;
+  _sv_release(button: number, x: number, y: number): number;
+  _sv_cancel(): number;
+  _sv_tick(): number;
+  _sv_record(on: number): void;
+  _sv_scene(): number;
+  _sv_strokes(): number;
+  _sv_stroke_count(): number;
+  _sv_messages(): number;
+  _sv_read_out_at(xTwips: number): number;
+  _sv_state(): number;
+  _sv_log(): number;
+}
+
+declare global {
+  /** emscripten's factory of the module (web/CMakeLists.txt). */
+  function createSorvaneModule(settings?: object): Promise<SorvaneModule>;
+  interface Window {
+    sorvaneSupported?: boolean;
+    sorvane?: object;
+  }
+}
