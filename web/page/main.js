@@ -48,10 +48,7 @@ class Page {
     document.title = this.scene.caption;
     this.client.style.width = `${this.scene.width}px`;
     this.client.style.height = `${this.scene.height}px`;
-    const apply = (/** @type {() => unknown} */ intent) => {
-      intent();
-      this.refresh();
-    };
+    const apply = (/** @type {() => unknown} */ intent) => this.apply(intent);
     this.controls = new Controls(byId('controls'), byId('descriptions'), this.scene, {
       click: (name) => apply(() => model.click(name)),
       setValue: (name, value) => apply(() => model.setValue(name, value)),
@@ -80,6 +77,12 @@ class Page {
     this.dialog.addEventListener('close', () => this.refresh());
     window.addEventListener('resize', () => this.fit());
     this.watchRatio();
+  }
+
+  /** Runs one intent, then shows the scene. @param {() => unknown} intent */
+  apply(intent) {
+    intent();
+    this.refresh();
   }
 
   /** Fits the window into the browser's, scaled down as a whole if need be. */
@@ -287,6 +290,8 @@ async function start() {
     state: () => model.state(),
     log: () => model.log(),
     strokeCount: () => model.strokes().count,
+    /** A press as the pointer would give it, on any index: the faults' path. */
+    press: (/** @type {number[]} */ ...args) => page.apply(() => model.press(args[0], args[1], args[2], args[3], args[4])),
   };
 }
 

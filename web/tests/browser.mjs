@@ -1,0 +1,170 @@
+// What the page's browser tests share: Debian's Chromium launched by
+// playwright-core (no browser of its own is ever downloaded), the page
+// opened from file:// with its faults collected, the page's model compared
+// with the native model's, and a small reporter.
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, writeFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { parseArgs } from 'node:util';
+import { chromium } from 'playwright-core';
+
+export const kTwips = 15;
+
+/** The command line: --page FILE --replay PROGRAM. */
+export const options = parseArgs({
+  options: { page: { type: 'string' }, replay: { type: 'string' } },
+}).values;
+
+/** Chromium as every test runs it: headless, private, pixels pinned. */
+export async function launch() {
+  return chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--no-first-run',
+      '--force-color-profile=srgb', '--disable-lcd-text', '--font-render-hinting=none'],
+  });
+}
+
+/**
+ * Opens the page in a new context. The faults it shows on the way (console
+ * errors, uncaught errors, a crash, any request that leaves the file) are
+ * kept in `faults`. With `clock` the test owns the page's timers: Timer1
+ * ticks only when the test runs the clock.
+ * @param {import('playwright-core').Browser} browser
+ * @param {{ ratio?: number, touch?: boolean, clock?: boolean, record?: boolean,
+ *   viewport?: { width: number, height: number }, before?: (page: import('playwright-core').Page) => Promise<void> }} [how]
+ */
+export async function openPage(browser, how = {}) {
+  const context = await browser.newContext({
+    viewport: how.viewport ?? { width: 1100, height: 800 },
+    deviceScaleFactor: how.ratio ?? 1,
+    hasTouch: how.touch ?? false,
+  });
+  const page = await context.newPage();
+  /** @type {string[]} */
+  const faults = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') faults.push(`console error: ${message.text().slice(0, 300)}`);
+  });
+  page.on('pageerror', (error) => faults.push(`page error: ${error.message}`));
+  page.on('crash', () => faults.push('the page crashed'));
+  page.on('request', (request) => {
+    const url = request.url();
+    if (!url.startsWith('file:') && !url.startsWith('data:')) faults.push(`request: ${url}`);
+  });
+  if (how.clock) await page.clock.install({ time: 0 });
+  if (how.before) await how.before(page);
+  const url = pathToFileURL(/** @type {string} */ (options.page)).href + (how.record ? '#record' : '');
+  await page.goto(url);
+  if (how.clock) {
+    await page.waitForFunction(() => window.sorvane !== undefined);
+    await page.clock.runFor(20);
+  }
+  await page.waitForSelector('html[data-ready]', { state: 'attached', timeout: 20000 });
+  return { context, page, faults };
+}
+
+/** The model's scene, from the page. @param {import('playwright-core').Page} page */
+export function sceneOf(page) {
+  return page.evaluate(() => /** @type {any} */ (window.sorvane).scene());
+}
+
+/**
+ * The control `name` of `scene`. @param {any} scene @param {string} name
+ * @returns {any}
+ */
+export function control(scene, name) {
+  return scene.controls.find((/** @type {any} */ item) => item.name === name);
+}
+
+/**
+ * The page point (CSS pixels of the viewport) of window pixel (x, y).
+ * @param {import('playwright-core').Page} page @param {number} x @param {number} y
+ */
+export async function pagePoint(page, x, y) {
+  const box = await page.locator('#client').boundingBox();
+  if (!box) throw new Error('the window is not shown');
+  const scale = box.width / 953;
+  return { x: box.x + x * scale, y: box.y + y * scale };
+}
+
+/**
+ * Replays the page's record of intents on the native model and compares
+ * everything the two windows hold. Returns '' when they agree, or the first
+ * lines that differ.
+ * @param {import('playwright-core').Page} page
+ */
+export async function stateDifference(page) {
+  const { log, state } = await page.evaluate(() => {
+    const hook = /** @type {any} */ (window.sorvane);
+    return { log: hook.log(), state: hook.state() };
+  });
+  const folder = mkdtempSync(join(tmpdir(), 'sorvane-replay-'));
+  try {
+    const record = join(folder, 'record.txt');
+    writeFileSync(record, log);
+    const native = execFileSync(/** @type {string} */ (options.replay), [record], {
+      encoding: 'utf8', maxBuffer: 64 << 20,
+    });
+    if (native === state) return '';
+    const ours = state.split('\n');
+    const theirs = native.split('\n');
+    const differing = [];
+    for (let i = 0; i < Math.max(ours.length, theirs.length) && differing.length < 5; ++i) {
+      if (ours[i] !== theirs[i]) differing.push(`page: ${ours[i]} | native: ${theirs[i]}`);
+    }
+    return differing.join('\n');
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+/** Counts checks and prints each failure; exit status 1 if any failed. */
+export class Report {
+  constructor() {
+    this.passed = 0;
+    /** @type {string[]} */
+    this.failed = [];
+  }
+
+  /** @param {string} what @param {boolean} ok @param {string} [detail] */
+  check(what, ok, detail = '') {
+    if (ok) {
+      this.passed += 1;
+      console.log(`ok   ${what}`);
+    } else {
+      this.failed.push(what);
+      console.log(`FAIL ${what}${detail ? `\n     ${detail.replaceAll('\n', '\n     ')}` : ''}`);
+    }
+  }
+
+  /** @param {string} what @param {string[]} faults */
+  noFaults(what, faults) {
+    this.check(`${what}: no console error, page error or request`, faults.length === 0, faults.slice(0, 5).join('\n'));
+    faults.length = 0;
+  }
+
+  finish() {
+    console.log(`${this.passed} passed, ${this.failed.length} failed`);
+    process.exitCode = this.failed.length > 0 ? 1 : 0;
+  }
+}
+
+/**
+ * Runs `body` with a browser and a report, and always closes the browser.
+ * @param {(browser: import('playwright-core').Browser, report: Report) => Promise<void>} body
+ */
+export async function run(body) {
+  const report = new Report();
+  const browser = await launch();
+  try {
+    await body(browser, report);
+  } catch (error) {
+    report.check('the test ran to its end', false, String(error instanceof Error ? error.stack : error));
+  } finally {
+    await browser.close();
+  }
+  report.finish();
+}

@@ -1,0 +1,133 @@
+// Each of the user's ways in leaves the page's model in exactly the state
+// the native model reaches with the same intents: the page's record of
+// intents is replayed natively and everything both windows hold is
+// compared, after each group of actions. The test owns the clock: Timer1
+// ticks only when it runs the clock, so Shift and Rotate go step by step.
+import { control, openPage, pagePoint, run, sceneOf, stateDifference } from './browser.mjs';
+
+const kTick = 100;
+
+await run(async (browser, report) => {
+  const { page, context, faults } = await openPage(browser, { clock: true, record: true, touch: true });
+  const cdp = await context.newCDPSession(page);
+
+  /** @param {string} what */
+  const same = async (what) => {
+    const difference = await stateDifference(page);
+    report.check(`${what}: the same state as the native model`, difference === '', difference);
+  };
+  const value = async (/** @type {string} */ name) => control(await sceneOf(page), name).value;
+  const centreOf = async (/** @type {string} */ selector) => {
+    const box = await page.locator(selector).boundingBox();
+    if (!box) throw new Error(`${selector} is not shown`);
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+  };
+
+  // A mouse drag in several moves, dropped on the bare surface.
+  let before = await value('cmdSource5');
+  let from = await centreOf('#cmdSource5');
+  let to = await pagePoint(page, 560, 120);
+  await page.mouse.move(from.x, from.y);
+  await page.mouse.down();
+  for (let step = 1; step <= 5; ++step) {
+    await page.mouse.move(from.x + ((to.x - from.x) * step) / 5, from.y + ((to.y - from.y) * step) / 5);
+  }
+  const outline = (await sceneOf(page)).dragOutline;
+  await page.mouse.up();
+  report.check('a mouse drag shows the outline and drops the point', outline !== null && (await value('cmdSource5')) !== before);
+  await same('mouse drag');
+
+  // A finger drags another point.
+  before = await value('cmdSource2');
+  from = await centreOf('#cmdSource2');
+  to = await pagePoint(page, 470, 220);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: from.x, y: from.y }] });
+  for (let step = 1; step <= 4; ++step) {
+    const x = from.x + ((to.x - from.x) * step) / 4;
+    const y = from.y + ((to.y - from.y) * step) / 4;
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [{ x, y }] });
+  }
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  report.check('a touch drag drops the point', (await value('cmdSource2')) !== before);
+  await same('touch drag');
+
+  // Released outside the window: no drop.
+  before = await value('cmdSource6');
+  from = await centreOf('#cmdSource6');
+  const outside = await pagePoint(page, 970, 200);
+  await page.mouse.move(from.x, from.y);
+  await page.mouse.down();
+  await page.mouse.move(outside.x, outside.y, { steps: 3 });
+  await page.mouse.up();
+  report.check('a release outside the window drops nothing', (await value('cmdSource6')) === before &&
+    (await sceneOf(page)).dragOutline === null);
+  await same('release outside the window');
+
+  await page.getByRole('button', { name: 'RC Filter' }).click();
+  await same('RC Filter');
+
+  const bar = page.getByRole('slider', { name: 'Roll-off alpha' });
+  await bar.focus();
+  for (const key of ['ArrowRight', 'ArrowRight', 'PageDown', 'ArrowUp', 'End', 'ArrowRight', 'Home', 'ArrowLeft', 'PageDown']) {
+    await page.keyboard.press(key);
+  }
+  report.check('the roll-off by keys', (await value('hscAlpha')) === 20, String(await value('hscAlpha')));
+  await same('the roll-off by keys');
+
+  // The thumb dragged slowly over several ticks: applied only at the release.
+  const thumb = await centreOf('#hscAlpha .thumb');
+  await page.mouse.move(thumb.x, thumb.y);
+  await page.mouse.down();
+  for (let step = 1; step <= 6; ++step) {
+    await page.mouse.move(thumb.x + step * 4, thumb.y);
+    await page.clock.runFor(kTick);
+  }
+  const held = await value('hscAlpha');
+  await page.mouse.up();
+  const released = await value('hscAlpha');
+  report.check('a held thumb changes nothing until it is let go', held === 20 && released > 20,
+    `held ${held}, released ${released}`);
+  await same('the thumb dragged over several ticks');
+
+  await page.getByRole('button', { name: 'Random' }).click();
+  await same('Random');
+  await page.getByRole('button', { name: 'Sorvane' }).click();
+  await same('Sorvane');
+
+  // Memory, then a point edited by keys: the first edit is remembered.
+  await page.getByRole('checkbox', { name: 'Memory' }).click();
+  const point = page.getByRole('slider', { name: 'Control point 4' });
+  await point.focus();
+  for (const key of ['ArrowUp', 'ArrowUp', 'PageDown', 'ArrowDown', 'Home', 'End', 'PageUp']) {
+    await page.keyboard.press(key);
+  }
+  report.check('keys edit the point', (await point.getAttribute('aria-valuetext')) ===
+    control(await sceneOf(page), 'cmdSource4').valueText);
+  await same('Memory and a point edited by keys');
+
+  // Shift and Rotate through their ticks, to the end of each animation.
+  await page.getByRole('button', { name: 'Shift' }).click();
+  await page.getByRole('button', { name: 'Rotate' }).click();
+  let ticks = 0;
+  for (; ticks < 200; ++ticks) {
+    const scene = await sceneOf(page);
+    if (scene.controls.every((/** @type {any} */ c) => !/sliding|turning/.test(c.accessibleDescription))) break;
+    await page.clock.runFor(kTick);
+  }
+  const shown = await sceneOf(page);
+  report.check(`Shift and Rotate run to their end (${ticks} ticks)`, ticks > 1 &&
+    control(shown, 'cmdShift').accessibleDescription === 'copies shown' &&
+    control(shown, 'cmdRotate').accessibleDescription === 'copy shown',
+    `${control(shown, 'cmdShift').accessibleDescription}; ${control(shown, 'cmdRotate').accessibleDescription}`);
+  await same('Shift and Rotate through their ticks');
+
+  // The plot's read-out by keys: shown, and spoken.
+  await page.getByRole('img', { name: 'Impulse response' }).focus();
+  await page.keyboard.press('ArrowRight');
+  const readOut = control(await sceneOf(page), 'picSpectrum').valueText;
+  report.check('the plot reads h at t = +1 T by keys', readOut.startsWith('t = +1.00 T') &&
+    (await page.locator('#tip').textContent()) === readOut &&
+    (await page.locator('#live').textContent()) === readOut, readOut);
+  await same('the read-out');
+  report.noFaults('the whole session', faults);
+});
