@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and opens its window.
+# Installs what is missing, builds the program and opens its window; with
+# --browser, builds the page and opens it in the desktop's browser instead.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -35,6 +36,21 @@ check_display() {
     exit 1
   fi
 }
+
+# --browser: the same lesson as one page, opened in the desktop's browser.
+if [[ ${1:-} == --browser ]]; then
+  tools/setup.sh
+  cmake --preset web >/dev/null
+  cmake --build --preset web --target sorvane_page
+  page=$PWD/build/web/web/sorvane-demo.html
+  opener=$(command -v xdg-open || command -v sensible-browser || true)
+  if [[ -z $opener ]] || ! (unset QT_QPA_PLATFORM; check_display) 2>/dev/null; then
+    echo "run: no display and browser to open it with; the page is $page"
+    exit 0
+  fi
+  echo "run: opening $page"
+  exec "$opener" "$page"
+fi
 
 check_display
 tools/setup.sh

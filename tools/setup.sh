@@ -15,6 +15,8 @@ packages=(
   desktop-file-utils appstream dpkg-dev file   # packaging checks
   lintian                                      # Debian's own check of the .deb
   locales                                      # a comma-decimal locale for the caption tests
+  emscripten nodejs python3                    # the browser page (WebAssembly and its one file)
+  chromium                                     # the browser the page's tests run in
 )
 # The captions must not follow the locale's decimal separator; the tests
 # prove it under this one.
@@ -27,23 +29,38 @@ for package in "${packages[@]}"; do
   fi
 done
 has_test_locale() { locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; }
-[ ${#missing[@]} -eq 0 ] && has_test_locale && exit 0
-
-if [ "$(id -u)" -eq 0 ]; then
-  as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-  as_root=(sudo)
-else
-  echo "setup: installing ${missing[*]:-nothing} and the locale $test_locale needs root or sudo" >&2
-  exit 1
-fi
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null 2>&1; then
+    sudo "$@"
+  else
+    echo "setup: $* needs root or sudo" >&2
+    exit 1
+  fi
+}
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  "${as_root[@]}" apt-get update -qq
-  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# Some builds of node bring their own npm, which Debian's would conflict with.
+if ! command -v npm >/dev/null 2>&1; then
+  echo "setup: installing npm"
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
 fi
 if ! has_test_locale; then
   echo "setup: generating the locale $test_locale"
-  "${as_root[@]}" localedef -i de_DE -c -f UTF-8 "$test_locale"
+  as_root localedef -i de_DE -c -f UTF-8 "$test_locale"
+fi
+
+# The browser tests' tools (playwright-core, axe-core, TypeScript) from the
+# npm registry, exactly as the committed lock file lists them; the page
+# itself is built without them.
+web="$(cd "$(dirname "$0")/.." && pwd)/web"
+if [ ! -f "$web/node_modules/.package-lock.json" ] ||
+  [ "$web/package-lock.json" -nt "$web/node_modules/.package-lock.json" ]; then
+  echo "setup: installing the browser tests' tools with npm ci"
+  npm ci --prefix "$web" --no-audit --no-fund --loglevel=error
 fi

@@ -290,6 +290,7 @@ async function start() {
     state: () => model.state(),
     log: () => model.log(),
     strokeCount: () => model.strokes().count,
+    memoryBytes: () => model.memoryBytes(),
     /** A press as the pointer would give it, on any index: the faults' path. */
     press: (/** @type {number[]} */ ...args) => page.apply(() => model.press(args[0], args[1], args[2], args[3], args[4])),
   };

@@ -57,6 +57,9 @@ export class Model {
     };
   }
 
+  /** The size of the module's memory, bytes. */
+  memoryBytes() { return this.module.HEAPU8.length; }
+
   /** The message texts shown since the last call. @returns {string[]} */
   messages() { return JSON.parse(this.module.UTF8ToString(this.module._sv_messages())); }
 
