@@ -75,7 +75,10 @@ class Page {
     document.addEventListener('focusin', () => this.showFocusMark());
     document.addEventListener('focusout', () => this.showFocusMark());
     this.dialog.addEventListener('close', () => this.refresh());
-    window.addEventListener('resize', () => this.fit());
+    window.addEventListener('resize', () => {
+      this.fit();
+      this.followRatio();
+    });
     this.watchRatio();
   }
 
@@ -91,15 +94,22 @@ class Page {
     this.client.style.transform = scale < 1 ? `scale(${scale})` : '';
   }
 
-  /** Repaints at a new device pixel ratio (the browser's zoom, another screen). */
+  /**
+   * Repaints at a new device pixel ratio (the browser's zoom, another
+   * screen): told by a media query, or noticed when the window resizes.
+   */
   watchRatio() {
     const query = window.matchMedia(`(resolution: ${this.ratio}dppx)`);
-    query.addEventListener('change', () => {
-      this.ratio = window.devicePixelRatio || 1;
-      this.paintedSurface = this.paintedPlot = '';
-      this.refresh();
-      this.watchRatio();
-    }, { once: true });
+    query.addEventListener('change', () => this.followRatio(), { once: true });
+  }
+
+  followRatio() {
+    const ratio = window.devicePixelRatio || 1;
+    if (ratio === this.ratio) return;
+    this.ratio = ratio;
+    this.paintedSurface = this.paintedPlot = '';
+    this.refresh();
+    this.watchRatio();
   }
 
   refreshSoon() {

@@ -54,6 +54,21 @@ await run(async (browser, report) => {
   await page.getByRole('button', { name: 'Random' }).click();
   report.check('after the dialog the page goes on', !(await dialog.isVisible()) &&
     control(await sceneOf(page), 'cmdSource0').value !== before);
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  await page.keyboard.press('Control+c');
+  // The picture is written after the key's handler returns.
+  const copied = await page.evaluate(async () => {
+    for (let attempt = 0; attempt < 50; ++attempt) {
+      const [item] = await navigator.clipboard.read();
+      if (item?.types.includes('image/png')) {
+        const picture = await createImageBitmap(await item.getType('image/png'));
+        return `${item.types.join()} ${picture.width} x ${picture.height}`;
+      }
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    return 'nothing';
+  });
+  report.check('Ctrl+C copies the window\'s picture as PNG', copied === `image/png ${scene.width} x ${scene.height}`, copied);
   report.noFaults('opened from file://', faults);
   await context.close();
 

@@ -129,6 +129,13 @@ await run(async (browser, report) => {
       report.check(`ratio ${ratio}: ${key}: ${checked} items at the scene's pixels`, checked > 0 && missed.length === 0,
         `${missed.length} missed, at ${missed.slice(0, 8).join(' ')}`);
     }
+    if (ratio === 1) {
+      // The browser's zoom, or another screen: the canvases follow the ratio.
+      const cdp = await context.newCDPSession(page);
+      await cdp.send('Emulation.setDeviceMetricsOverride', { width: 1000, height: 760, deviceScaleFactor: 2, mobile: false });
+      await page.waitForFunction(() => /** @type {HTMLCanvasElement} */ (document.getElementById('surface')).width === 1906);
+      report.check('a new device pixel ratio repaints at the new ratio', (await page.evaluate(checkCanvases)).sharp);
+    }
     report.noFaults(`ratio ${ratio}`, faults);
     await context.close();
   }

@@ -103,10 +103,20 @@ await run(async (browser, report) => {
   }
   report.check('keys edit the point', (await point.getAttribute('aria-valuetext')) ===
     control(await sceneOf(page), 'cmdSource4').valueText);
+  // Pushed down under the plot, the focused point still shows its mark.
+  for (let press = 0; press < 30; ++press) await page.keyboard.press('PageDown');
+  const [left, top, right, bottom] = control(await sceneOf(page), 'cmdSource4').box;
+  const mark = await page.locator('#focus-mark').boundingBox();
+  report.check('a point under the plot shows its focus mark above it', mark !== null &&
+    Math.round(mark.width) === right - left && Math.round(mark.height) === bottom - top &&
+    JSON.stringify(await pagePoint(page, left, top)) === JSON.stringify({ x: mark.x, y: mark.y }),
+    JSON.stringify({ mark, box: [left, top, right, bottom] }));
   await same('Memory and a point edited by keys');
 
   // Shift and Rotate through their ticks, to the end of each animation.
   await page.getByRole('button', { name: 'Shift' }).click();
+  report.check('Shift\'s start is announced', (await page.locator('#live').textContent()) === 'Shift: copies sliding apart',
+    String(await page.locator('#live').textContent()));
   await page.getByRole('button', { name: 'Rotate' }).click();
   let ticks = 0;
   for (; ticks < 200; ++ticks) {
