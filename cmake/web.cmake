@@ -23,6 +23,11 @@ add_link_options(${SORVANE_WASM_EXCEPTIONS})
 # look in Debian's module folder by itself.
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)
 
+# The sines and the rest of the C library's mathematics come from the
+# module's own C library (emscripten's default, -sJS_MATH=0), never from
+# the engine's Math: the impulse response's bits depend on them, and the
+# tests check that they match the desktop's.
+
 # A program run under node (a test program, the timing program): one file
 # with the module inside, since emscripten 3.1.6's loader cannot read a
 # separate .wasm under node 18 and later; memory that grows with the test

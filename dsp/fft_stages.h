@@ -49,6 +49,7 @@ struct Stages {
   /// Shorter transforms are left to the plain loop: from this length on the
   /// first pass has whole tiles and each lane of the last pass whole blocks.
   static constexpr std::int32_t kFewestPoints = std::max(2 * kWidth * kWidth, 8 * kWidth);
+
   // A stage alone, its lower points h after the upper ones (h a multiple of
   // kWidth): where the count of stages between the first and the last pass
   // is odd.

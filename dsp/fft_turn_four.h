@@ -1,7 +1,7 @@
 #pragma once
 
 // The four-by-four turn of 256-bit registers that the AVX2 and AVX-512 files
-// share; each includes this after its target pragma, so each gets a copy
+// share; each includes this after its target macro, so each gets a copy
 // compiled for its processor.
 
 #include <immintrin.h>

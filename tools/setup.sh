@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config            # the build
+  clang-14                                     # the same build with the other compiler
+  emscripten nodejs                            # the model as WebAssembly, its tests under node
   qt6-base-dev libgl-dev                       # the toolkit
   fonts-liberation fonts-dejavu-core           # faces for the captions
   libgtest-dev googletest                      # tests
@@ -15,8 +17,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file   # packaging checks
   lintian                                      # Debian's own check of the .deb
   locales                                      # a comma-decimal locale for the caption tests
-  emscripten nodejs python3                    # the browser page (WebAssembly and its one file)
-  chromium                                     # the browser the page's tests run in
+  python3 chromium                             # the browser page's one file; the browser its tests run in
 )
 # The captions must not follow the locale's decimal separator; the tests
 # prove it under this one.
