@@ -138,6 +138,8 @@ console.log(`first frame after navigation: median ${ms(median(firstFrames))} of 
   };
   const before = await heap();
   const wasmBefore = await wasm();
+  /** @type {number[]} */
+  const progress = [];
   const started = Date.now();
   for (let minute = 0; minute < kHourTicks / 600; ++minute) {
     for (const name of ['Shift', 'Rotate']) {
@@ -150,9 +152,11 @@ console.log(`first frame after navigation: median ${ms(median(firstFrames))} of 
       }
     }
     await page.clock.runFor(600 * kTick);
+    if ((minute + 1) % 10 === 0) progress.push(Math.round((await heap()) / 1024));
   }
   const after = await heap();
   console.log(`JS heap: ${(before / 1024).toFixed(0)} KiB before, ${(after / 1024).toFixed(0)} KiB after an hour of ticks (${kHourTicks}, run in ${((Date.now() - started) / 1000).toFixed(0)} s)`);
+  console.log(`JS heap every ten minutes: ${progress.join(', ')} KiB`);
   console.log(`the module's memory: ${wasmBefore / 1024} KiB before, ${(await wasm()) / 1024} KiB after`);
   await context.close();
 }
