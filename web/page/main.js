@@ -11,6 +11,8 @@ import { listenToPointer, twipsOf } from './pointer.js';
 import { copyPicture, windowPicture } from './copy.js';
 
 const kTwips = 15;
+/** How far a held finger may wander before the hold is a drag, pixels. */
+const kHoldSlopPixels = 8;
 /** Samples across the plot: where a read-out's sample stands. */
 const kPlotSamples = 1024;
 
@@ -257,25 +259,33 @@ class Page {
         const border = control.picture?.border ?? 2;
         return this.model.readOutAt((Math.floor(x) - control.box[0] + 0.5 - border) * kTwips);
       };
+      /** Where a finger went down: a hold that moves away is a drag, not a hold. */
+      let downAt = { x: 0, y: 0 };
       element.addEventListener('pointermove', (event) => {
-        if (event.pointerType !== 'mouse' || event.buttons !== 0) return;
         const { x, y } = at(event);
         if (this.tooltip.showsFor(element)) {
+          // The read-out follows the pointer or the finger; a tip goes once
+          // the control is dragged.
           if (isPlot) this.tooltip.show(element, textAt(x), x, y, true);
-        } else {
+          else if (event.buttons !== 0) this.tooltip.hide();
+        } else if (event.buttons !== 0) {
+          if (Math.hypot(x - downAt.x, y - downAt.y) > kHoldSlopPixels) this.tooltip.cancel();
+        } else if (event.pointerType === 'mouse') {
           this.tooltip.later(element, () => textAt(x), x, y, false, isPlot);
         }
       });
       element.addEventListener('pointerdown', (event) => {
         this.tooltip.hide();
+        downAt = at(event);
         if (event.pointerType !== 'touch') return;
-        const { x, y } = at(event);
-        this.tooltip.later(element, () => textAt(x), x, y, true, isPlot);
+        this.tooltip.later(element, () => textAt(downAt.x), downAt.x, downAt.y, true, isPlot);
       });
       element.addEventListener('pointerleave', () => this.tooltip.hide());
       element.addEventListener('pointerup', () => this.tooltip.cancel());
     }
     document.addEventListener('keydown', () => this.tooltip.hide(), true);
+    // The window has no context menu; a long press shows the tip instead.
+    this.client.addEventListener('contextmenu', (event) => event.preventDefault());
   }
 }
 

@@ -139,6 +139,23 @@ await run(async (browser, report) => {
     (await page.locator('#tip').textContent()) === readOut &&
     (await page.locator('#live').textContent()) === readOut, readOut);
   await same('the read-out');
+
+  // The read-out under a resting mouse, and under a finger held on the plot.
+  const plotBox = await page.locator('#picSpectrum').boundingBox();
+  if (!plotBox) throw new Error('no plot');
+  const tip = page.locator('#tip');
+  await page.mouse.move(plotBox.x + 200, plotBox.y + 50);
+  await page.clock.runFor(800);
+  const hovered = (await tip.isVisible()) ? String(await tip.textContent()) : '';
+  await page.mouse.move(plotBox.x - 100, plotBox.y - 100);
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: plotBox.x + 400, y: plotBox.y + 60 }] });
+  await page.clock.runFor(600);
+  const held = (await tip.isVisible()) ? String(await tip.textContent()) : '';
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  report.check('the plot reads out under the mouse and under a held finger',
+    /^t = .* \(sample \d+\): h = /.test(hovered) && /^t = .* \(sample \d+\): h = /.test(held) && hovered !== held,
+    `${hovered} | ${held}`);
+  await same('the read-out under the pointer changes nothing');
   report.noFaults('the whole session', faults);
   await context.close();
 
