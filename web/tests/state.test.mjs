@@ -150,11 +150,11 @@ await run(async (browser, report) => {
   await page.mouse.move(plotBox.x - 100, plotBox.y - 100);
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x: plotBox.x + 400, y: plotBox.y + 60 }] });
   await page.clock.runFor(600);
-  const held = (await tip.isVisible()) ? String(await tip.textContent()) : '';
+  const underFinger = (await tip.isVisible()) ? String(await tip.textContent()) : '';
   await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
   report.check('the plot reads out under the mouse and under a held finger',
-    /^t = .* \(sample \d+\): h = /.test(hovered) && /^t = .* \(sample \d+\): h = /.test(held) && hovered !== held,
-    `${hovered} | ${held}`);
+    /^t = .* \(sample \d+\): h = /.test(hovered) && /^t = .* \(sample \d+\): h = /.test(underFinger) && hovered !== underFinger,
+    `${hovered} | ${underFinger}`);
   await same('the read-out under the pointer changes nothing');
   report.noFaults('the whole session', faults);
   await context.close();
