@@ -61,4 +61,9 @@ inline constexpr std::string_view kDesktopFileName = "sorvane-demo";
 inline constexpr std::string_view kIconResource = ":/sorvane/icon.png";
 inline constexpr std::string_view kIconName = "sorvane-demo";
 
+/// Significant digits that read back to the same bits: single and double
+/// precision, as the state text and the record of intents write numbers.
+inline constexpr int kExactFloatDigits = 9;
+inline constexpr int kExactDoubleDigits = 17;
+
 }  // namespace app

@@ -6,16 +6,16 @@
 #include <sstream>
 #include <vector>
 
+#include "app/constants.h"
 #include "base/number_text.h"
 
 namespace app {
 namespace {
 
-constexpr int kDoubleDigits = 17;
 constexpr double kIntLow = std::numeric_limits<int>::min();
 constexpr double kIntHigh = std::numeric_limits<int>::max();
 
-std::string Number(double value) { return base::GeneralText(value, kDoubleDigits); }
+std::string Number(double value) { return base::GeneralText(value, kExactDoubleDigits); }
 
 template <class... Handlers>
 struct Overloaded : Handlers... {

@@ -2,21 +2,17 @@
 
 #include <span>
 
+#include "app/constants.h"
 #include "app/window.h"
 #include "base/number_text.h"
 
 namespace app {
 namespace {
 
-// Digits that read back to the same bits: 9 for single, 17 for double
-// precision.
-constexpr int kFloatDigits = 9;
-constexpr int kDoubleDigits = 17;
-
 class Writer {
  public:
-  void Put(const std::string& name, float value) { Line(name, base::GeneralText(value, kFloatDigits)); }
-  void Put(const std::string& name, double value) { Line(name, base::GeneralText(value, kDoubleDigits)); }
+  void Put(const std::string& name, float value) { Line(name, base::GeneralText(value, kExactFloatDigits)); }
+  void Put(const std::string& name, double value) { Line(name, base::GeneralText(value, kExactDoubleDigits)); }
   void Put(const std::string& name, int value) { Line(name, std::to_string(value)); }
   void Put(const std::string& name, unsigned value) { Line(name, std::to_string(value)); }
   void Put(const std::string& name, std::uint64_t value) { Line(name, std::to_string(value)); }

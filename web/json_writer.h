@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/constants.h"
+
 namespace web {
 
 /// A small writer of JSON text: objects, arrays, strings, numbers and
@@ -17,9 +19,9 @@ class JsonWriter {
   /// The key of the next member of an object.
   void Key(std::string_view key);
   void String(std::string_view value);
-  /// `value` with `digits` significant digits (17 reads back to the same
-  /// double, 9 to the same float).
-  void Number(double value, int digits = 17);
+  /// `value` with `digits` significant digits, by default as many as read
+  /// back to the same double.
+  void Number(double value, int digits = app::kExactDoubleDigits);
   void Int(long long value);
   void Bool(bool value);
   void Null();

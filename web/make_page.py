@@ -29,6 +29,9 @@ def joined_scripts(paths: list[str]) -> str:
     parts = []
     for path in paths:
         text = pathlib.Path(path).read_text(encoding="utf-8")
+        for line in IMPORT.findall(text):
+            if re.search(r"\bas\b", line):
+                sys.exit(f"make_page: {path}: a renamed import the page cannot join: {line.strip()}")
         text = IMPORT.sub("", text)
         if re.search(r"^\s*import\b", text, re.M):
             sys.exit(f"make_page: {path}: an import the page cannot join")

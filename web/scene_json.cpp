@@ -2,11 +2,10 @@
 
 #include <variant>
 
+#include "app/constants.h"
+
 namespace web {
 namespace {
-
-// Twips of the surface are single precision in the model.
-constexpr int kFloatDigits = 9;
 
 template <class... Handlers>
 struct Overloaded : Handlers... {
@@ -18,7 +17,7 @@ Overloaded(Handlers...) -> Overloaded<Handlers...>;
 void Box(JsonWriter& json, const app::Rect& r) {
   json.Key("box");
   json.BeginArray();
-  for (const float v : {r.Left, r.Top, r.Width, r.Height}) json.Number(v, kFloatDigits);
+  for (const float v : {r.Left, r.Top, r.Width, r.Height}) json.Number(v, app::kExactFloatDigits);
   json.EndArray();
 }
 
@@ -69,7 +68,7 @@ void Surface(JsonWriter& json, const app::SurfaceItem& item) {
                    Member(json, "type", std::string("line"));
                    json.Key("ends");
                    json.BeginArray();
-                   for (const float v : {line.X1, line.Y1, line.X2, line.Y2}) json.Number(v, kFloatDigits);
+                   for (const float v : {line.X1, line.Y1, line.X2, line.Y2}) json.Number(v, app::kExactFloatDigits);
                    json.EndArray();
                    Member(json, "colour", static_cast<long long>(line.colour));
                    Member(json, "width", static_cast<long long>(line.widthPixels));

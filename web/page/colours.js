@@ -1,4 +1,5 @@
 // The model's colours and fonts as CSS values.
+import { kPixelsPerPoint } from './constants.js';
 
 /** A colour with this bit set names one of the platform's system colours. */
 const kSystemFlag = 0x80000000;
@@ -30,9 +31,6 @@ export function cssColour(colour) {
 
 /** The caption face and the faces that stand in for it. */
 export const kFaces = '"Liberation Sans", "DejaVu Sans", sans-serif';
-
-/** Pixels per point at 96 pixels per inch. */
-const kPixelsPerPoint = 96 / 72;
 
 /**
  * The CSS font of a model font, its size rounded to whole pixels as the

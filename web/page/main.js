@@ -4,17 +4,14 @@
 import { Model } from './model.js';
 import { paintSurface } from './surface.js';
 import { paintPicture } from './picture.js';
-import { Tooltip } from './tooltip.js';
+import { Tooltip, listenForTips } from './tooltip.js';
 import { Controls } from './controls.js';
 import { listenToKeys } from './keys.js';
-import { listenToPointer, twipsOf } from './pointer.js';
+import { listenToPointer } from './pointer.js';
 import { copyPicture, windowPicture } from './copy.js';
+import { showFocusMark } from './focus_mark.js';
 
-const kTwips = 15;
-/** How far a held finger may wander before the hold is a drag, pixels. */
-const kHoldSlopPixels = 8;
-/** Samples across the plot: where a read-out's sample stands. */
-const kPlotSamples = 1024;
+import { kPlotSamples } from './constants.js';
 
 /** @param {string} id */
 function byId(id) { return /** @type {HTMLElement} */ (document.getElementById(id)); }
@@ -73,7 +70,9 @@ class Page {
       release: (button, x, y) => apply(() => model.release(button, x, y)),
       cancel: () => apply(() => model.cancel()),
     });
-    this.listenForTips();
+    listenForTips(this.tooltip, this.client, this.controls.elements,
+      (name) => this.scene.controls.find((control) => control.name === name),
+      (xTwips) => model.readOutAt(xTwips));
     document.addEventListener('focusin', () => this.showFocusMark());
     document.addEventListener('focusout', () => this.showFocusMark());
     this.dialog.addEventListener('close', () => this.refresh());
@@ -159,33 +158,8 @@ class Page {
     });
   }
 
-  /**
-   * A focused point that a control covers, or that lies partly outside the
-   * window, shows its mark in the layer above everything, moved into the
-   * window by the least distance.
-   */
   showFocusMark() {
-    const focused = document.activeElement;
-    const at = this.scene.controls.findIndex((item) => item.name === focused?.id);
-    const item = this.scene.controls[at];
-    let show = false;
-    if (item && item.kind === 'point' && focused instanceof HTMLElement && focused.matches(':focus-visible')) {
-      const [left, top, right, bottom] = item.box;
-      const covered = this.scene.controls.slice(at + 1).some((above) => above.visible &&
-        above.box[0] < right && left < above.box[2] && above.box[1] < bottom && top < above.box[3]);
-      const outside = left < 0 || top < 0 || right > this.scene.width || bottom > this.scene.height;
-      show = covered || outside;
-      if (show) {
-        const width = right - left;
-        const height = bottom - top;
-        const x = Math.min(Math.max(left, 0), this.scene.width - width);
-        const y = Math.min(Math.max(top, 0), this.scene.height - height);
-        Object.assign(this.focusMark.style, {
-          left: `${x}px`, top: `${y}px`, width: `${width}px`, height: `${height}px`,
-        });
-      }
-    }
-    if (this.focusMark.hidden === show) this.focusMark.hidden = !show;
+    showFocusMark(this.focusMark, this.scene, document.activeElement);
   }
 
   /**
@@ -240,52 +214,6 @@ class Page {
   copy() {
     const thumb = this.controls.scrollBar?.thumb.offsetLeft ?? 0;
     copyPicture(windowPicture(this.scene, this.surface, this.controls.plotCanvas, this.ratio, thumb));
-  }
-
-  /** Tooltips on the controls, and the read-out on the plot. */
-  listenForTips() {
-    for (const [name, element] of this.controls.elements) {
-      const item = () => this.scene.controls.find((control) => control.name === name);
-      const isPlot = item()?.kind === 'picture';
-      const at = (/** @type {PointerEvent} */ event) => {
-        const { x, y } = twipsOf(this.client, event);
-        return { x: x / kTwips, y: y / kTwips };
-      };
-      const textAt = (/** @type {number} */ x) => {
-        const control = item();
-        if (!control) return '';
-        if (!isPlot) return control.toolTip;
-        // The pointer stands for the centre of the pixel it is on.
-        const border = control.picture?.border ?? 2;
-        return this.model.readOutAt((Math.floor(x) - control.box[0] + 0.5 - border) * kTwips);
-      };
-      /** Where a finger went down: a hold that moves away is a drag, not a hold. */
-      let downAt = { x: 0, y: 0 };
-      element.addEventListener('pointermove', (event) => {
-        const { x, y } = at(event);
-        if (this.tooltip.showsFor(element)) {
-          // The read-out follows the pointer or the finger; a tip goes once
-          // the control is dragged.
-          if (isPlot) this.tooltip.show(element, textAt(x), x, y, true);
-          else if (event.buttons !== 0) this.tooltip.hide();
-        } else if (event.buttons !== 0) {
-          if (Math.hypot(x - downAt.x, y - downAt.y) > kHoldSlopPixels) this.tooltip.cancel();
-        } else if (event.pointerType === 'mouse') {
-          this.tooltip.later(element, () => textAt(x), x, y, false, isPlot);
-        }
-      });
-      element.addEventListener('pointerdown', (event) => {
-        this.tooltip.hide();
-        downAt = at(event);
-        if (event.pointerType !== 'touch') return;
-        this.tooltip.later(element, () => textAt(downAt.x), downAt.x, downAt.y, true, isPlot);
-      });
-      element.addEventListener('pointerleave', () => this.tooltip.hide());
-      element.addEventListener('pointerup', () => this.tooltip.cancel());
-    }
-    document.addEventListener('keydown', () => this.tooltip.hide(), true);
-    // The window has no context menu; a long press shows the tip instead.
-    this.client.addEventListener('contextmenu', (event) => event.preventDefault());
   }
 }
 

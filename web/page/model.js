@@ -2,8 +2,7 @@
 // Positions are window twips. Each call runs one event of the window; what
 // it shows afterwards comes from scene(), strokes() and messages().
 
-/** Words per stroke in the module's memory: X1, Y1, X2, Y2, colour. */
-const kStrokeWords = 5;
+import { kStrokeWords } from './constants.js';
 
 /**
  * @typedef {Object} Strokes the picture box's strokes, taken afresh after

@@ -1,9 +1,9 @@
 // The impulse plot's picture box on a canvas: the sunken edge, the back,
 // and the model's strokes read straight from the module's memory.
+import { kStrokeWords, kTwipsPerPixel } from './constants.js';
 import { cssColour } from './colours.js';
 import { prepareCanvas, pixelCentre } from './surface.js';
 
-const kTwips = 15;
 /** The sunken edge's two rings: top-left and bottom-right shades, outer first. */
 const kEdge = [
   ['#b8b8b8', '#ffffff'],
@@ -40,17 +40,17 @@ export function paintPicture(canvas, item, strokes, ratio) {
   context.rect(border, border, width - 2 * border, height - 2 * border);
   context.clip();
   context.translate(border, border);
-  context.scale(1 / kTwips, 1 / kTwips);
-  context.lineWidth = kTwips;
-  const centre = pixelCentre(ratio) * kTwips;
+  context.scale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
+  context.lineWidth = kTwipsPerPixel;
+  const centre = pixelCentre(ratio) * kTwipsPerPixel;
   const { ends, colours, count } = strokes;
   // Strokes of one colour in a row go in one path.
   for (let first = 0; first < count;) {
-    const colour = colours[first * 5 + 4];
+    const colour = colours[first * kStrokeWords + 4];
     context.beginPath();
     let next = first;
-    for (; next < count && colours[next * 5 + 4] === colour; ++next) {
-      const at = next * 5;
+    for (; next < count && colours[next * kStrokeWords + 4] === colour; ++next) {
+      const at = next * kStrokeWords;
       context.moveTo(ends[at] + centre, ends[at + 1] + centre);
       context.lineTo(ends[at + 2] + centre, ends[at + 3] + centre);
     }

@@ -2,9 +2,8 @@
 // press goes to the model with its button; whether it starts a drag, where
 // the outline goes and whether the release is a drop are the model's
 // rules. One pointer at a time: others are not passed on while it is held.
+import { kTwipsPerPixel } from './constants.js';
 import { shiftState } from './keys.js';
-
-const kTwips = 15;
 
 /**
  * The model's code of a pointer button: left 1, right 2, middle 4; 0 for
@@ -32,8 +31,8 @@ export function twipsOf(client, event) {
   const box = client.getBoundingClientRect();
   const scale = box.width > 0 ? client.offsetWidth / box.width : 1;
   return {
-    x: (event.clientX - box.left) * scale * kTwips,
-    y: (event.clientY - box.top) * scale * kTwips,
+    x: (event.clientX - box.left) * scale * kTwipsPerPixel,
+    y: (event.clientY - box.top) * scale * kTwipsPerPixel,
   };
 }
 

@@ -4,12 +4,7 @@
 // the value goes to the model as one SetValue; a step that changes
 // nothing sends nothing, as the desktop's bar reports no change.
 
-/** Width of each arrow, and the shortest thumb, in pixels. */
-const kArrowPixels = 13;
-const kThumbMinPixels = 26;
-/** The repeat of a held arrow or trough: first after, then every. */
-const kRepeatDelayMs = 500;
-const kRepeatEveryMs = 50;
+import { kArrowPixels, kRepeatDelayMs, kRepeatEveryMs, kThumbMinPixels } from './constants.js';
 
 export class ScrollBar {
   /**

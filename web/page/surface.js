@@ -1,10 +1,7 @@
 // The window's surface on a canvas: the scene's drawing list bottom to top,
 // in twips, at the device pixel ratio.
+import { kSharpLogoRatio, kTwipsPerPixel } from './constants.js';
 import { cssColour, cssFont } from './colours.js';
-
-const kTwips = 15;
-/** Device pixels per pixel from which the logo comes from its large picture. */
-const kSharpLogoRatio = 1.5;
 
 /**
  * Sizes `canvas` to `width` x `height` CSS pixels at `ratio` device pixels
@@ -43,15 +40,15 @@ export function paintSurface(canvas, scene, ratio, pictures) {
   const context = prepareCanvas(canvas, scene.width, scene.height, ratio);
   context.fillStyle = cssColour(scene.back);
   context.fillRect(0, 0, scene.width, scene.height);
-  context.scale(1 / kTwips, 1 / kTwips);
-  const centre = pixelCentre(ratio) * kTwips;
+  context.scale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
+  const centre = pixelCentre(ratio) * kTwipsPerPixel;
   for (const item of scene.surface) {
     context.save();
     switch (item.type) {
       case 'line': {
         const [x1, y1, x2, y2] = item.ends;
         context.strokeStyle = cssColour(item.colour);
-        context.lineWidth = item.width * kTwips;
+        context.lineWidth = item.width * kTwipsPerPixel;
         context.lineCap = 'round';
         context.beginPath();
         context.moveTo(x1 + centre, y1 + centre);
@@ -63,7 +60,7 @@ export function paintSurface(canvas, scene, ratio, pictures) {
         const [left, top, width, height] = item.box;
         context.fillStyle = cssColour(item.back);
         context.fillRect(left, top, width, height);
-        context.font = cssFont(item.font, kTwips);
+        context.font = cssFont(item.font, kTwipsPerPixel);
         context.fillStyle = cssColour(item.colour);
         context.textBaseline = 'alphabetic';
         const ascent = context.measureText(item.text).fontBoundingBoxAscent;
@@ -72,7 +69,7 @@ export function paintSurface(canvas, scene, ratio, pictures) {
       }
       case 'marker': {
         const [left, top, width, height] = item.box;
-        const pen = item.width * kTwips;
+        const pen = item.width * kTwipsPerPixel;
         context.strokeStyle = cssColour(item.colour);
         context.lineWidth = pen;
         context.lineJoin = 'miter';

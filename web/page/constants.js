@@ -1,0 +1,27 @@
+// The page's fixed numbers.
+
+/** Twips per CSS pixel, the model's unit of position. */
+export const kTwipsPerPixel = 15;
+/** Pixels per point at 96 pixels per inch: the captions' sizes. */
+export const kPixelsPerPoint = 96 / 72;
+/** Device pixels per pixel from which the logo comes from its large picture. */
+export const kSharpLogoRatio = 1.5;
+/** Samples across the plot: where a read-out's sample stands. */
+export const kPlotSamples = 1024;
+/** 32-bit words per stroke in the module's memory: X1, Y1, X2, Y2, colour. */
+export const kStrokeWords = 5;
+
+/** How long the pointer rests, or a finger holds, before a tip shows. */
+export const kRestMs = 700;
+export const kHoldMs = 500;
+/** How far a held finger may wander before the hold is a drag, pixels. */
+export const kHoldSlopPixels = 8;
+/** Pixels between the pointer and its tip. */
+export const kTipOffsetPixels = 16;
+
+/** The scroll bar: each arrow's width and the shortest thumb, pixels. */
+export const kArrowPixels = 13;
+export const kThumbMinPixels = 26;
+/** The repeat of a held arrow or trough: first after, then every. */
+export const kRepeatDelayMs = 500;
+export const kRepeatEveryMs = 50;
