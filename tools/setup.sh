@@ -49,6 +49,7 @@ fi
 # Some builds of node bring their own npm, which Debian's would conflict with.
 if ! command -v npm >/dev/null 2>&1; then
   echo "setup: installing npm"
+  as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
 fi
 if ! has_test_locale; then
