@@ -89,6 +89,24 @@ await run(async (browser, report) => {
     `held ${held}, released ${released}`);
   await same('the thumb dragged over several ticks');
 
+  // An arrow held for a second repeats; a press in the trough pages.
+  await bar.focus();
+  await page.keyboard.press('Home');
+  const arrow = await centreOf('#hscAlpha .arrow.add');
+  const fromValue = await value('hscAlpha');
+  await page.mouse.move(arrow.x, arrow.y);
+  await page.mouse.down();
+  await page.clock.runFor(1000);
+  await page.mouse.up();
+  const repeated = await value('hscAlpha');
+  const trough = await page.locator('#hscAlpha .trough').boundingBox();
+  if (!trough) throw new Error('no trough');
+  await page.mouse.click(trough.x + 2, trough.y + trough.height / 2);
+  const paged = await value('hscAlpha');
+  report.check('a held arrow repeats and the trough pages', repeated > fromValue + 10 && paged === repeated - 20,
+    `${fromValue} -> ${repeated} -> ${paged}`);
+  await same('the roll-off by its arrow and trough');
+
   await page.getByRole('button', { name: 'Random' }).click();
   await same('Random');
   await page.getByRole('button', { name: 'Sorvane' }).click();
