@@ -31,7 +31,7 @@ TEST_F(Access, EveryWindowedControlIsNamedAndThePointsAndPlotDescribed) {
     const std::string name = "cmdSource" + std::to_string(i);
     QAccessibleInterface* point = Read(name.c_str());
     ASSERT_NE(point, nullptr);
-    EXPECT_EQ(point->role(), QAccessible::Button);
+    EXPECT_EQ(point->role(), QAccessible::Slider);
     EXPECT_EQ(Text(point, QAccessible::Name), "Control point " + std::to_string(i));
     EXPECT_EQ(Text(point, QAccessible::Description),
               form->PointDescription(i));

@@ -68,12 +68,13 @@ TEST_F(Buttons, MemoryTicksAndRecolours) {
 
 }  // namespace
 
-TEST_F(Buttons, TabVisitsTheColumnThenMemoryThenThePointsAndEnterPressesWhatHasTheFocus) {
+TEST_F(Buttons, TabVisitsTheColumnMemoryThePointsAndThePlotAndEnterPressesWhatHasTheFocus) {
   ClickWidget("cmdRC");
   const char* const order[] = {"cmdRC",      "hscAlpha",   "cmdRandom",  "cmdSorvane",
                                "cmdRotate",  "cmdShift",   "chkMemory",  "cmdSource0",
                                "cmdSource1", "cmdSource2", "cmdSource3", "cmdSource4",
-                               "cmdSource5", "cmdSource6", "cmdSource7", "cmdSource8"};
+                               "cmdSource5", "cmdSource6", "cmdSource7", "cmdSource8",
+                               "picSpectrum"};
   for (const char* name : order) {
     EXPECT_EQ(FocusName(), QString::fromLatin1(name));
     Key(Qt::Key_Tab);
