@@ -25,6 +25,7 @@ class DragOutline;
 class FocusOverlay;
 class PictureBoxWidget;
 class PointButton;
+class ZoomStyle;
 
 /// The Qt window over the window model: the windowed controls of its scene
 /// as real widgets, stacked as the scene lists them, and the scene's surface
@@ -55,9 +56,10 @@ class SorvaneWindow : public QWidget {
   /// screen's resolution: the shortcut of the platform's Copy key (Ctrl+C).
   void CopyPicture();
 
-  /// One zoom step up, as far as the screen's available area allows; one
-  /// step down; back to 100 %.
+  /// One zoom step up, as far as the screen's available area allows (or
+  /// `available`, window-system pixels); one step down; back to 100 %.
   void ZoomIn();
+  void ZoomIn(QSize available);
   void ZoomOut();
   void ZoomReset();
   const Zoom& WindowZoom() const { return zoom_; }
@@ -105,6 +107,7 @@ class SorvaneWindow : public QWidget {
   FocusOverlay* focusMark_ = nullptr;
   std::vector<QWidget*> tabOrder_;
   Zoom zoom_;
+  ZoomStyle* zoomStyle_ = nullptr;  // made at the first zoom
   QTimer* timer_ = nullptr;
   std::vector<app::SurfaceItem> painted_;  // the surface as last painted
   app::Colour back_ = app::kDialogFace;

@@ -2,13 +2,14 @@
 // the plot, scaled uniformly and repainted at the new size. The model is not
 // told: pointer positions reach it divided by the zoom, so it sees the same
 // twips for the same place on the picture.
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
 
 #include "desktop/main_window.h"
 #include "desktop/qt_conversions.h"
+#include "desktop/zoom_style.h"
 
 namespace desktop {
 
@@ -32,13 +33,13 @@ void SorvaneWindow::ConnectZoom() {
 QSize SorvaneWindow::FrameExtra() const { return frameGeometry().size() - geometry().size(); }
 
 void SorvaneWindow::ZoomIn() {
+  const QScreen* display = screen() != nullptr ? screen() : QApplication::primaryScreen();
+  if (display != nullptr) ZoomIn(display->availableGeometry().size());
+}
+
+void SorvaneWindow::ZoomIn(QSize available) {
   const app::Scene scene = model_.View();
-  const QScreen* display = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-  if (display == nullptr) return;
-  if (zoom_.StepIn(QSize(scene.widthPixels, scene.heightPixels), FrameExtra(),
-                   display->availableGeometry().size())) {
-    ApplyZoom();
-  }
+  if (zoom_.StepIn(QSize(scene.widthPixels, scene.heightPixels), FrameExtra(), available)) ApplyZoom();
 }
 
 void SorvaneWindow::ZoomOut() {
@@ -52,8 +53,17 @@ void SorvaneWindow::ZoomReset() {
 void SorvaneWindow::ApplyZoom() {
   const app::Scene scene = model_.View();
   setFixedSize(zoom_.Size(QSize(scene.widthPixels, scene.heightPixels)));
+  // At 100 % the controls go back to the application's own style, exactly as
+  // they were.
+  if (zoomStyle_ == nullptr) {
+    zoomStyle_ = new ZoomStyle(zoom_);
+    zoomStyle_->setParent(this);
+  }
+  QStyle* style = zoom_.Factor() == 1.0 ? nullptr : zoomStyle_;
   for (const app::ControlItem& item : scene.controls) {
-    widgets_.at(item.name)->setFont(WidgetFont(item.font, zoom_.Factor()));
+    QWidget* widget = widgets_.at(item.name);
+    if (widget->style() != (style != nullptr ? style : QApplication::style())) widget->setStyle(style);
+    widget->setFont(WidgetFont(item.font, zoom_.Factor()));
   }
   Refresh();
   update();

@@ -19,10 +19,6 @@ class Buttons : public WindowTest {
     ASSERT_NE(widget, nullptr) << name;
     Click(widget->geometry().center());
   }
-  QString FocusName() const {
-    QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr ? focus->objectName() : QString();
-  }
 };
 
 TEST_F(Buttons, EachButtonRunsItsHandler) {
