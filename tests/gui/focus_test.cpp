@@ -109,9 +109,10 @@ TEST_F(Focus, TheScrollBarOpensNoContextMenu) {
   EXPECT_FALSE(opened);
 }
 
-// Left and Right on a point move the focus to the neighbour in the Tab
-// order, as on the toolkit's buttons; they edit nothing.
-TEST_F(Focus, LeftAndRightOnAPointMoveTheFocus) {
+// Left and Right on a point, and every arrow on a button or the check box,
+// move the focus to the neighbour in the Tab order, as on the toolkit's
+// buttons; they edit nothing.
+TEST_F(Focus, ArrowsOnPointsAndButtonsMoveTheFocus) {
   const float top = form->cmdSource(3).Top;
   TabTo("cmdSource3");
   Key(Qt::Key_Right);
@@ -120,6 +121,16 @@ TEST_F(Focus, LeftAndRightOnAPointMoveTheFocus) {
   Key(Qt::Key_Left);
   EXPECT_EQ(FocusName(), "cmdSource2");
   EXPECT_EQ(form->cmdSource(3).Top, top);
+
+  TabTo("cmdRandom");
+  Key(Qt::Key_Down);
+  EXPECT_EQ(FocusName(), "cmdSorvane");
+  Key(Qt::Key_Up);
+  EXPECT_EQ(FocusName(), "cmdRandom");
+  TabTo("chkMemory");
+  Key(Qt::Key_Right);
+  EXPECT_EQ(FocusName(), "cmdSource0");
+  EXPECT_EQ(form->chkMemory.Value, 0);
 }
 
 }  // namespace
