@@ -70,6 +70,9 @@ class SorvaneWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  /// Follows the window to another screen, where a zoom that no longer fits
+  /// steps back.
+  void showEvent(QShowEvent* event) override;
   /// Enter and Return press the focused button or check box, as Space does.
   void keyPressEvent(QKeyEvent* event) override;
 
@@ -87,6 +90,7 @@ class SorvaneWindow : public QWidget {
   // geometry and font at the new factor, and a full repaint.
   void ConnectZoom();
   void ApplyZoom();
+  void FitScreen();
   QSize FrameExtra() const;
   // Names, descriptions and tooltips for assistive technology, the keys of
   // the points and the clipboard (main_window_access.cpp).

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 #include "desktop/main_window.h"
 #include "desktop/qt_conversions.h"
@@ -40,6 +41,22 @@ void SorvaneWindow::ZoomIn() {
 void SorvaneWindow::ZoomIn(QSize available) {
   const app::Scene scene = model_.View();
   if (zoom_.StepIn(QSize(scene.widthPixels, scene.heightPixels), FrameExtra(), available)) ApplyZoom();
+}
+
+void SorvaneWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (QWindow* handle = windowHandle(); handle != nullptr) {
+    connect(handle, &QWindow::screenChanged, this, &SorvaneWindow::FitScreen, Qt::UniqueConnection);
+  }
+}
+
+void SorvaneWindow::FitScreen() {
+  const app::Scene scene = model_.View();
+  const QScreen* display = screen();
+  if (display != nullptr &&
+      zoom_.Fit(QSize(scene.widthPixels, scene.heightPixels), FrameExtra(), display->availableGeometry().size())) {
+    ApplyZoom();
+  }
 }
 
 void SorvaneWindow::ZoomOut() {

@@ -26,11 +26,19 @@ PointButton::PointButton(int index, const Zoom& zoom, QWidget* window)
 
 void PointButton::Show(const app::ControlItem& item, const app::FocusMark& mark) {
   const bool moved = item.value != item_.value;
+  QAccessible::State changed;
+  changed.invisible = mark.showing != mark_.showing;
+  changed.offscreen = mark.offscreen != mark_.offscreen;
   item_ = item;
   item_.picture = nullptr;
   mark_ = mark;
-  if (moved && QAccessible::isActive()) {
+  if (!QAccessible::isActive()) return;
+  if (moved) {
     QAccessibleValueChangeEvent event(this, item_.value);
+    QAccessible::updateAccessibility(&event);
+  }
+  if (changed.invisible || changed.offscreen) {
+    QAccessibleStateChangeEvent event(this, changed);
     QAccessible::updateAccessibility(&event);
   }
 }

@@ -26,7 +26,8 @@ class PointButton : public QPushButton {
   int Index() const { return index_; }
 
   /// Takes the point's item of the model's scene and how much of it is
-  /// seen; a new gain is announced to assistive technology.
+  /// seen; a new gain, and a point that goes out of view or comes back, are
+  /// announced to assistive technology.
   void Show(const app::ControlItem& item, const app::FocusMark& mark);
   const app::ControlItem& Item() const { return item_; }
   const app::FocusMark& Mark() const { return mark_; }
@@ -60,7 +61,7 @@ class PointButton : public QPushButton {
   int index_;
   const Zoom& zoom_;
   app::ControlItem item_;
-  app::FocusMark mark_;
+  app::FocusMark mark_{.inView = true, .showing = true, .offscreen = false, .box = {}};
 };
 
 }  // namespace desktop
