@@ -40,6 +40,7 @@ class SorvaneWindow : public QWidget {
  public:
   /// Builds the widgets, loads the model and starts the timer.
   explicit SorvaneWindow(app::Window& model, QWidget* parent = nullptr);
+  ~SorvaneWindow() override;
 
   /// Hands `intent` to the model and shows the result.
   void Apply(const app::Intent& intent);
@@ -110,6 +111,7 @@ class SorvaneWindow : public QWidget {
   DragOutline* outline_ = nullptr;
   FocusOverlay* focusMark_ = nullptr;
   std::vector<QWidget*> tabOrder_;
+  QMetaObject::Connection focusFollower_;
   Zoom zoom_;
   ZoomStyle* zoomStyle_ = nullptr;  // made at the first zoom
   QTimer* timer_ = nullptr;

@@ -36,9 +36,8 @@ void SetToolTip(QWidget* widget, const std::string& text) {
 
 // A command button or check box is named by its caption, which its widget
 // already gives; the name is set where the caption says nothing (a point,
-// the scroll bar, the plot).
-// While the plot's key read-out stands, the plot is described by it, so that
-// every step is heard.
+// the scroll bar, the plot). While the plot's key read-out stands, the plot
+// is described by it, so that every step is heard.
 void SorvaneWindow::ShowTexts(QWidget* widget, const app::ControlItem& item) {
   if (item.accessibleName != item.caption) SetName(widget, item.accessibleName);
   const bool readOut = item.kind == app::ControlKind::kPictureBox && !item.valueText.empty();
@@ -70,8 +69,12 @@ void SorvaneWindow::ConnectShortcuts() {
   auto* copy = new QShortcut(QKeySequence::Copy, this);
   connect(copy, &QShortcut::activated, this, &SorvaneWindow::CopyPicture);
   // The mark follows the focus, whatever moved it.
-  connect(qApp, &QApplication::focusChanged, this, [this] { ShowFocus(model_.View()); });
+  focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this] { ShowFocus(model_.View()); });
 }
+
+// The controls go after this destructor, and the focus with them; the mark
+// must not follow it then.
+SorvaneWindow::~SorvaneWindow() { disconnect(focusFollower_); }
 
 void SorvaneWindow::CopyPicture() { QGuiApplication::clipboard()->setImage(grab().toImage()); }
 

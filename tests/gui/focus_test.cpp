@@ -99,7 +99,7 @@ TEST_F(Focus, TheScrollBarOpensNoContextMenu) {
   });
   closer.start(50);
   QWidget* bar = Widget("hscAlpha");
-  QContextMenuEvent menu(QContextMenuEvent::Keyboard, bar->rect().center());
+  QContextMenuEvent menu(QContextMenuEvent::Keyboard, bar->rect().center(), bar->mapToGlobal(bar->rect().center()));
   QApplication::sendEvent(bar, &menu);
   TabTo("hscAlpha");
   QTest::keyClick(window->windowHandle(), Qt::Key_Menu);

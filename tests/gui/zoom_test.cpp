@@ -103,7 +103,9 @@ TEST_F(Zoomed, EverythingScalesAndOneHundredIsAsBeforeToThePixel) {
   // Pixel for pixel where a pixel is a pixel; at two device pixels per
   // pixel Qt may lay a one-pixel line on either device row of the two after
   // other windows were zoomed, which no eye tells apart.
-  if (before.devicePixelRatio() == 1) EXPECT_EQ(Grab(), before);
+  if (before.devicePixelRatio() == 1) {
+    EXPECT_EQ(Grab(), before);
+  }
 }
 
 }  // namespace
