@@ -11,6 +11,8 @@ namespace {
 
 // Inside the button's outline, clear of its caption.
 constexpr int kButtonFocusInsetPixels = 3;
+// Clear of the check box's last row, which overlaps the plot's edge below.
+constexpr int kCheckBoxFocusInsetPixels = 1;
 
 }  // namespace
 
@@ -40,7 +42,9 @@ void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
   option.state &= ~QStyle::State_HasFocus;
   painter.drawControl(QStyle::CE_CheckBox, option);
   painter.end();
-  if (hasFocus()) PaintFocusFrame(*this, 0, zoom_.Pixels(kFocusFramePixels));
+  if (hasFocus()) {
+    PaintFocusFrame(*this, zoom_.Pixels(kCheckBoxFocusInsetPixels), zoom_.Pixels(kFocusFramePixels));
+  }
 }
 
 }  // namespace desktop

@@ -98,16 +98,6 @@ void SorvaneWindow::SetTabOrder(const app::Scene& scene) {
   if (!tabOrder_.empty()) tabOrder_.front()->setFocus();
 }
 
-std::vector<QWidget*> SorvaneWindow::AccessibleChildren() const {
-  std::vector<QWidget*> children = tabOrder_;
-  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    // The drag outline and the focus mark are decoration, not controls.
-    if (child->testAttribute(Qt::WA_TransparentForMouseEvents) || child->isWindow()) continue;
-    if (std::find(children.begin(), children.end(), child) == children.end()) children.push_back(child);
-  }
-  return children;
-}
-
 double SorvaneWindow::Twips(double pixels, const Zoom& zoom) { return pixels / zoom.Factor() * kTwips; }
 
 void SorvaneWindow::ConnectEvents() {

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QShortcut>
+#include <algorithm>
 
 #include "app/focus_mark.h"
 #include "desktop/focus_overlay.h"
@@ -43,6 +44,16 @@ void SorvaneWindow::ShowTexts(QWidget* widget, const app::ControlItem& item) {
   const bool readOut = item.kind == app::ControlKind::kPictureBox && !item.valueText.empty();
   SetDescription(widget, readOut ? item.valueText : item.accessibleDescription);
   SetToolTip(widget, item.toolTip);
+}
+
+std::vector<QWidget*> SorvaneWindow::AccessibleChildren() const {
+  std::vector<QWidget*> children = tabOrder_;
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    // The drag outline and the focus mark are decoration, not controls.
+    if (child->testAttribute(Qt::WA_TransparentForMouseEvents) || child->isWindow()) continue;
+    if (std::find(children.begin(), children.end(), child) == children.end()) children.push_back(child);
+  }
+  return children;
 }
 
 // A focused control that is covered or outside the window gets its mark in

@@ -79,7 +79,8 @@ TEST_F(Focus, EveryControlShowsTheSameFrameAndRcFilterHasTheFirstFocus) {
   TabTo("chkMemory");
   EXPECT_EQ(MarkPixels(rc), 0);
   const QRect memory(760, 384, 97, 33);
-  EXPECT_EQ(MarkPixels(memory), Ring(memory.size(), 0));
+  EXPECT_EQ(MarkPixels(memory), Ring(memory.size(), 1));
+  EXPECT_EQ(MarkPixels(memory.adjusted(0, 32, 0, 0)), 0) << "the row over the plot's edge stays";
   TabTo("picSpectrum");
   const QRect plot(36, 416, 825, 177);
   EXPECT_EQ(MarkPixels(plot.adjusted(0, 0, 0, -plot.height() + 2)), plot.width() * 2)
