@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything twice (optimised, and with the
-# address and undefined-behaviour sanitizers) and runs every test headless.
+# Installs what is missing, builds everything three times (optimised, with
+# the address and undefined-behaviour sanitizers, and with clang) and runs
+# every test headless; then the model and the transform as WebAssembly,
+# their tests under node.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
 export QT_QPA_PLATFORM=offscreen
-for preset in release asan; do
+for preset in release asan clang web; do
   echo "== $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

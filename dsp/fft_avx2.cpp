@@ -9,11 +9,15 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 
-#pragma GCC push_options
-#pragma GCC target("avx2")
+#include "base/bit_cast.h"
+#include "dsp/fft_target.h"
+
+SORVANE_TARGET_PUSH("avx2")
+#include "dsp/fft_scan.h"
 #include "dsp/fft_stages.h"
 #include "dsp/fft_turn_four.h"
 
@@ -48,14 +52,19 @@ struct Avx2 {
   }
 };
 
+void Run(double* data, std::int32_t nn, bool bInverse) { Stages<Avx2>::Run(data, nn, bInverse); }
+bool Scan(const double* values, std::size_t count) { return AnyNonFinite(values, count); }
+
 }  // namespace
-
-void RunAvx2(double* data, std::int32_t nn, bool bInverse) {
-  Stages<Avx2>::Run(data, nn, bInverse);
-}
-
 }  // namespace nrFFT
 
-#pragma GCC pop_options
+SORVANE_TARGET_POP
+
+namespace nrFFT {
+
+void RunAvx2(double* data, std::int32_t nn, bool bInverse) { Run(data, nn, bInverse); }
+bool ScanAvx2(const double* values, std::size_t count) { return Scan(values, count); }
+
+}  // namespace nrFFT
 
 #endif

@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "dsp/fft_admission.h"
-
 namespace nrFFT {
 namespace {
 
@@ -20,12 +18,12 @@ bool Always() { return true; }
 
 constexpr auto kPaths = std::to_array<FftPath>({
 #if defined(__x86_64__)
-    {"AVX512", &HasAvx512, &RunAvx512},
-    {"AVX2", &HasAvx2, &RunAvx2},
-    {"SSE3", &HasSse3, &RunSse3},
-    {"SSE2", &Always, &RunSse2},  // part of every x86-64
+    {"AVX512", &HasAvx512, &RunAvx512, &ScanAvx512},
+    {"AVX2", &HasAvx2, &RunAvx2, &ScanAvx2},
+    {"SSE3", &HasSse3, &RunSse3, &ScanPlain},
+    {"SSE2", &Always, &RunSse2, &ScanPlain},  // part of every x86-64
 #endif
-    {"plain", &Always, &RunPlain},
+    {"plain", &Always, &RunPlain, &ScanPlain},
 });
 
 }  // namespace
@@ -47,7 +45,7 @@ const FftPath& SelectedFftPath() {
 
 void TransformWith(const FftPath& path, std::span<double> dData, std::int32_t lPoints,
                    bool bInverse, base::MessageSink& sink) {
-  if (!Admit(dData, lPoints, sink)) return;
+  if (!Admit(dData, lPoints, sink, path.AnyNonFinite)) return;
   path.Run(dData.data(), lPoints, bInverse);
 }
 

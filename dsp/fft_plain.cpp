@@ -6,8 +6,11 @@
 
 #include "dsp/constants.h"
 #include "dsp/fft_paths.h"
+#include "dsp/fft_scan.h"
 
 namespace nrFFT {
+
+bool ScanPlain(const double* values, std::size_t count) { return AnyNonFinite(values, count); }
 
 void RunPlain(double* data, std::int32_t nn, bool bInverse) {
   const std::int32_t n = 2 * nn;

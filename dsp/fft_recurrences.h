@@ -1,7 +1,7 @@
 #pragma once
 
 // The twiddle factors' recurrences for the stage driver (dsp/fft_stages.h),
-// which includes this after its target pragma: everything here is in an
+// which includes this after its target macro: everything here is in an
 // anonymous namespace, so that each processor's copy is its own.
 
 #include <cmath>

@@ -9,22 +9,32 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <concepts>
 #include <cstddef>
 #include <cstdint>
 
-#pragma GCC push_options
-#pragma GCC target("sse3")
+#include "dsp/fft_target.h"
+
+SORVANE_TARGET_PUSH("sse3")
 #include "dsp/fft_stages.h"
 #include "dsp/fft_two_lanes.h"
 
 namespace nrFFT {
+namespace {
 
-void RunSse3(double* data, std::int32_t nn, bool bInverse) {
+void Run(double* data, std::int32_t nn, bool bInverse) {
   Stages<TwoLanes>::Run(data, nn, bInverse);
 }
 
+}  // namespace
 }  // namespace nrFFT
 
-#pragma GCC pop_options
+SORVANE_TARGET_POP
+
+namespace nrFFT {
+
+void RunSse3(double* data, std::int32_t nn, bool bInverse) { Run(data, nn, bInverse); }
+
+}  // namespace nrFFT
 
 #endif

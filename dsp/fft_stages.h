@@ -1,12 +1,10 @@
 #pragma once
 
 // The one stage driver of the vector paths. dsp/fft_sse2.cpp, fft_sse3.cpp,
-// fft_avx2.cpp and fft_avx512.cpp each include it after their target pragma
-// and instantiate Stages with a register type of their own, declared in an
-// anonymous namespace: each copy is then compiled for its processor and
-// never shared with another's. Those files include the standard headers
-// below and the intrinsics first, before the pragma, so no standard inline
-// function is compiled for a processor the program may not run on.
+// fft_avx2.cpp and fft_avx512.cpp each include it after their target macro
+// (dsp/fft_target.h) and run Stages with register operations of their own
+// (dsp/fft_blocks.h); everything here is in an anonymous namespace, so each
+// copy is compiled for its processor and never shared with another's.
 //
 // Every lane does the plain loop's operations on the same values in the
 // same order (the clamps, the recurrences, two sine calls per stage), so the
@@ -34,163 +32,23 @@
 #include <cstdint>
 
 #include "dsp/constants.h"
+#include "dsp/fft_blocks.h"
+#include "dsp/fft_first_pass.h"
 #include "dsp/fft_paths.h"
 #include "dsp/fft_recurrences.h"
 
 namespace nrFFT {
+namespace {
 
-/// `Ops` supplies the register type V of kWidth doubles with lane-wise
-/// + - *, Load/Store/Set1, Clamp (each lane t to C if t > C, to -C if
-/// t < -C, C = dsp::kProductClamp, a NaN passing through), and the block
-/// layout: Split of kWidth interleaved points into their real and imaginary
-/// parts (which, applied to those parts, interleaves them again), Transpose
-/// of kWidth registers, and Blocks, which turns kWidth steps of kLanes
-/// recurrence lanes into a block per lane (lane l of a block holds its point
-/// Order(l)).
-template <class Ops>
+template <VectorOps Ops>
 struct Stages {
   using V = typename Ops::V;
+  using B = Block<Ops>;
   static constexpr int kWidth = Ops::kWidth;
   static constexpr int kWidthBits = std::countr_zero(static_cast<unsigned>(kWidth));
   /// Shorter transforms are left to the plain loop: from this length on the
   /// first pass has whole tiles and each lane of the last pass whole blocks.
   static constexpr std::int32_t kFewestPoints = std::max(2 * kWidth * kWidth, 8 * kWidth);
-  // The recurrences run ahead take one step every kButterfliesPerStep
-  // register butterflies of the passes before the last: about as much time
-  // as a step's chain of three dependent operations, so that they are done
-  // before the last pass without holding the others up. Spread among the
-  // butterflies rather than bunched, so that the processor overlaps them.
-  static constexpr int kButterfliesPerStep = kWidth >= 8 ? 1 : 8 / kWidth;
-  [[gnu::always_inline]] static void Paced(int butterfly, auto& ahead) {
-    if ((butterfly + 1) % kButterfliesPerStep == 0) ahead.Step();
-  }
-
-  struct Block {
-    V re;
-    V im;
-  };
-
-  // The next kWidth factors of each lane of `w`, lane l's as block out[l].
-  [[gnu::always_inline]] static void Next(Recurrences& w, Block (&out)[kLanes]) {
-    Quad stepR[kWidth];
-    Quad stepI[kWidth];
-#pragma GCC unroll 8
-    for (int t = 0; t < kWidth; ++t) {
-      stepR[t] = w.wr;
-      stepI[t] = w.wi;
-      w.Advance();
-    }
-    V re[kLanes];
-    V im[kLanes];
-    Ops::Blocks(stepR, re);
-    Ops::Blocks(stepI, im);
-#pragma GCC unroll 4
-    for (int l = 0; l < kLanes; ++l) out[l] = {re[l], im[l]};
-  }
-
-  // kWidth butterflies, each lane with its own factor.
-  [[gnu::always_inline]] static void Butterflies(Block& upper, Block& lower, const Block& w) {
-    const V tempr = Ops::Clamp(w.re * lower.re - w.im * lower.im);
-    const V tempi = Ops::Clamp(w.im * lower.re + w.re * lower.im);
-    lower.re = upper.re - tempr;
-    lower.im = upper.im - tempi;
-    upper.re = tempr + upper.re;
-    upper.im = tempi + upper.im;
-  }
-
-  // The block that begins at point p.
-  static Block LoadBlock(const double* data, std::ptrdiff_t p) {
-    return {Ops::Load(data + 2 * p), Ops::Load(data + 2 * p + kWidth)};
-  }
-  static void StoreBlock(double* data, std::ptrdiff_t p, const Block& b) {
-    Ops::Store(data + 2 * p, b.re);
-    Ops::Store(data + 2 * p + kWidth, b.im);
-  }
-
-  // x with its low `bits` bits in reverse order.
-  static constexpr int Reversed(int x, int bits) {
-    int r = 0;
-    for (int b = 0; b < bits; ++b) r |= ((x >> b) & 1) << (bits - 1 - b);
-    return r;
-  }
-
-  // One tile of the first pass: the kWidth rows of kWidth points that begin
-  // `rowStride` points apart at point p, through the first kWidthBits stages.
-  // Point (row a, column b) goes to row Reversed(b), column Reversed(a) of the
-  // partner tile, so those stages pair rows here, every lane its own
-  // butterfly; out[l] is then the block of the partner's row
-  // Reversed(Order(l)).
-  [[gnu::always_inline]] static void Tile(const double* data, std::ptrdiff_t p,
-                                          std::ptrdiff_t rowStride, const Block* factors,
-                                          Block (&out)[kWidth], auto& ahead) {
-    Block row[kWidth];
-#pragma GCC unroll 8
-    for (int a = 0; a < kWidth; ++a) {
-      const double* const at = data + 2 * (p + a * rowStride);
-      Ops::Split(Ops::Load(at), Ops::Load(at + kWidth), row[a].re, row[a].im);
-    }
-    // Stage s pairs columns c and c + h of the partner's rows, h = 2^(s-1),
-    // with factor c mod h of that stage.
-#pragma GCC unroll 8
-    for (int h = 1; h < kWidth; h *= 2) {
-#pragma GCC unroll 8
-      for (int c = 0; c < kWidth; ++c) {
-        if ((c & h) != 0) continue;
-        Butterflies(row[Reversed(c, kWidthBits)], row[Reversed(c + h, kWidthBits)],
-                    factors[h - 1 + c % h]);
-        Paced(c, ahead);
-      }
-    }
-    V re[kWidth];
-    V im[kWidth];
-#pragma GCC unroll 8
-    for (int l = 0; l < kWidth; ++l) {
-      re[l] = row[Reversed(Ops::Order(l), kWidthBits)].re;
-      im[l] = row[Reversed(Ops::Order(l), kWidthBits)].im;
-    }
-    Ops::Transpose(re);
-    Ops::Transpose(im);
-#pragma GCC unroll 8
-    for (int l = 0; l < kWidth; ++l) out[l] = {re[l], im[l]};
-  }
-
-  static void StoreTile(double* data, std::ptrdiff_t p, std::ptrdiff_t rowStride,
-                        const Block (&out)[kWidth]) {
-#pragma GCC unroll 8
-    for (int l = 0; l < kWidth; ++l) {
-      StoreBlock(data, p + Reversed(Ops::Order(l), kWidthBits) * rowStride, out[l]);
-    }
-  }
-
-  // The reordering and the first kWidthBits stages, tile by tile: a point
-  // index of L bits is a high and a low field of kWidthBits bits around a
-  // middle one; the tile of middle value m trades its points with the tile
-  // of the reversed middle value.
-  [[gnu::always_inline]] static void FirstPass(double* data, int bitCount, double s,
-                                               Ahead& ahead) {
-    Block factors[kWidth - 1];  // stage s: factors h-1 .. 2h-2, h = 2^(s-1)
-    for (int h = 1; h < kWidth; h *= 2) {
-      Twiddle w = Twiddle::For(2 * h, s);
-      for (int t = 0; t < h; ++t) {
-        factors[h - 1 + t] = {Ops::Set1(w.wr), Ops::Set1(w.wi)};
-        w.Advance();
-      }
-    }
-    const int middleBits = bitCount - 2 * kWidthBits;
-    const std::ptrdiff_t rowStride = std::ptrdiff_t{1} << (bitCount - kWidthBits);
-    for (std::uint32_t m = 0; m < (1u << middleBits); ++m) {
-      const auto partner = static_cast<std::uint32_t>(Reversed(static_cast<int>(m), middleBits));
-      if (partner < m) continue;
-      Block first[kWidth];
-      Tile(data, kWidth * std::ptrdiff_t{m}, rowStride, factors, first, ahead);
-      if (partner != m) {
-        Block second[kWidth];
-        Tile(data, kWidth * std::ptrdiff_t{partner}, rowStride, factors, second, ahead);
-        StoreTile(data, kWidth * std::ptrdiff_t{m}, rowStride, second);
-      }
-      StoreTile(data, kWidth * std::ptrdiff_t{partner}, rowStride, first);
-    }
-  }
 
   // A stage alone, its lower points h after the upper ones (h a multiple of
   // kWidth): where the count of stages between the first and the last pass
@@ -199,16 +57,16 @@ struct Stages {
                                            double s, Ahead& ahead) {
     const Twiddle one = Twiddle::For(2 * h, s);
     Recurrences w = SideBySide(one, one, one);  // lane 0 serves
-    Block next[kLanes];
-    Next(w, next);
+    B next[kLanes];
+    NextFactors(w, next);
     for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
       // The next factors first, so that their chain of steps runs while
       // these butterflies do.
-      const Block factor = next[0];
-      if (k + kWidth < h) Next(w, next);
+      const B factor = next[0];
+      if (k + kWidth < h) NextFactors(w, next);
       for (std::ptrdiff_t g = k; g < points; g += 2 * h) {
-        Block upper = LoadBlock(data, g);
-        Block lower = LoadBlock(data, g + h);
+        B upper = LoadBlock<Ops>(data, g);
+        B lower = LoadBlock<Ops>(data, g + h);
         Butterflies(upper, lower, factor);
         StoreBlock(data, g + h, lower);
         StoreBlock(data, g, upper);
@@ -217,15 +75,13 @@ struct Stages {
     }
   }
 
-  // Two stages in one pass, four blocks at a time: the stage of span h on
-  // (p0, p1) and (p2, p3), then the stage of span 2h on (p0, p2), whose
-  // factor is step k of its recurrence, and (p1, p3), step k + h.
-  [[gnu::always_inline]] static void TwoStages(double* data, std::ptrdiff_t points,
-                                               std::ptrdiff_t h, double s, Ahead& ahead,
-                                               const Starts& starts) {
-    Twiddle first = Twiddle::For(2 * h, s);
+  // The recurrences of two stages in one pass: the stage of span h, then
+  // the stage of span 2h from its step 0 and from its step h.
+  static Recurrences PairOfStages(std::ptrdiff_t h, double s, Ahead& ahead,
+                                  const Starts& starts) {
+    const Twiddle first = Twiddle::For(2 * h, s);
     const bool runAhead = h == ahead.halfStep;  // the longest way to the half
-    Twiddle second = runAhead ? ahead.Pair() : Twiddle::For(4 * h, s);
+    const Twiddle second = runAhead ? ahead.Pair() : Twiddle::For(4 * h, s);
     Twiddle secondHalf = second;
     if (runAhead) {
       ahead.StepTo(h);
@@ -234,28 +90,98 @@ struct Stages {
     } else {
       for (std::ptrdiff_t k = 0; k < h; ++k) secondHalf.Advance();
     }
-    Recurrences w = SideBySide(first, second, secondHalf);
-    Block next[kLanes];
-    Next(w, next);
+    return SideBySide(first, second, secondHalf);
+  }
+
+  // Two stages in one pass, four blocks at a time: the stage of span h on
+  // (p0, p1) and (p2, p3), then the stage of span 2h on (p0, p2), whose
+  // factor is step k of its recurrence, and (p1, p3), step k + h.
+  [[gnu::always_inline]] static void TwoStages(double* data, std::ptrdiff_t points,
+                                               std::ptrdiff_t h, double s, Ahead& ahead,
+                                               const Starts& starts) {
+    Recurrences w = PairOfStages(h, s, ahead, starts);
+    B next[kLanes];
+    NextFactors(w, next);
     for (std::ptrdiff_t k = 0; k < h; k += kWidth) {
-      const Block a = next[0], b = next[1], c = next[2];
-      if (k + kWidth < h) Next(w, next);
+      const B a = next[0], b = next[1], c = next[2];
+      if (k + kWidth < h) NextFactors(w, next);
       for (std::ptrdiff_t g = k; g < points; g += 4 * h) {
-        Block p0 = LoadBlock(data, g), p1 = LoadBlock(data, g + h);
-        Block p2 = LoadBlock(data, g + 2 * h), p3 = LoadBlock(data, g + 3 * h);
+        B p0 = LoadBlock<Ops>(data, g), p1 = LoadBlock<Ops>(data, g + h);
+        B p2 = LoadBlock<Ops>(data, g + 2 * h), p3 = LoadBlock<Ops>(data, g + 3 * h);
         Butterflies(p0, p1, a);
-        Paced(0, ahead);
+        Paced<Ops>(0, ahead);
         Butterflies(p2, p3, a);
-        Paced(1, ahead);
+        Paced<Ops>(1, ahead);
         Butterflies(p0, p2, b);
-        Paced(2, ahead);
+        Paced<Ops>(2, ahead);
         Butterflies(p1, p3, c);
-        Paced(3, ahead);
+        Paced<Ops>(3, ahead);
         StoreBlock(data, g, p0);
         StoreBlock(data, g + h, p1);
         StoreBlock(data, g + 2 * h, p2);
         StoreBlock(data, g + 3 * h, p3);
       }
+    }
+  }
+
+  // The last two stages' recurrences, each followed in kLanes lanes from
+  // the starts that `ahead` kept: w[0] the stage before the last, w[1] the
+  // last; lane l from step l * points/8.
+  static void LastRecurrences(Ahead& ahead, const Starts& starts, Recurrences (&w)[2]) {
+    ahead.StepTo(ahead.needed);
+    for (int c = 0; c < 2; ++c) {
+      for (int l = 0; l < kLanes; ++l) {
+        w[c].wr[l] = starts.lanes[c][0][l];
+        w[c].wi[l] = starts.lanes[c][1][l];
+        w[c].wpr[l] = ahead.chains.wpr[c];
+        w[c].wpi[l] = ahead.chains.wpi[c];
+      }
+    }
+  }
+
+  // The next kWidth steps of every lane of both recurrences.
+  [[gnu::always_inline]] static void NextSteps(Recurrences (&w)[2], Quad (&stepR)[2][kWidth],
+                                               Quad (&stepI)[2][kWidth]) {
+#pragma GCC unroll 2
+    for (int c = 0; c < 2; ++c) {
+#pragma GCC unroll 8
+      for (int t = 0; t < kWidth; ++t) {
+        stepR[c][t] = w[c].wr;
+        stepI[c][t] = w[c].wi;
+        w[c].Advance();
+      }
+    }
+  }
+
+  // The last two stages of the blocks at k, k + quarter, k + 2 quarter and
+  // k + 3 quarter, with the factors `before` of the stage before the last
+  // and `low` and `high` of the last; then scaled, interleaved again and
+  // stored.
+  [[gnu::always_inline]] static void LastGroup(double* data, std::ptrdiff_t k,
+                                               std::ptrdiff_t quarter, const B& before,
+                                               const B& low, const B& high, bool bInverse,
+                                               V reciprocal) {
+    B p[4] = {LoadBlock<Ops>(data, k), LoadBlock<Ops>(data, k + quarter),
+              LoadBlock<Ops>(data, k + 2 * quarter), LoadBlock<Ops>(data, k + 3 * quarter)};
+    Butterflies(p[0], p[1], before);
+    Butterflies(p[2], p[3], before);
+    Butterflies(p[0], p[2], low);
+    Butterflies(p[1], p[3], high);
+#pragma GCC unroll 4
+    for (int r = 0; r < 4; ++r) {
+      if (bInverse) {
+        // Dividing by the point count, a power of two, and multiplying by
+        // its reciprocal, exact, round the same real number: the same
+        // result for every input, denormals included.
+        p[r].re = p[r].re * reciprocal;
+        p[r].im = p[r].im * reciprocal;
+      }
+      double* const at = data + 2 * (k + r * quarter);
+      V lo;
+      V hi;
+      Ops::Split(p[r].re, p[r].im, lo, hi);  // back to interleaved points
+      Ops::Store(at, lo);
+      Ops::Store(at + kWidth, hi);
     }
   }
 
@@ -268,72 +194,23 @@ struct Stages {
                                               bool bInverse) {
     const std::ptrdiff_t quarter = points / 4;
     const std::ptrdiff_t segment = ahead.segment;
-    ahead.StepTo(ahead.needed);
     Recurrences w[2];
-    for (int c = 0; c < 2; ++c) {
-      for (int l = 0; l < kLanes; ++l) {
-        w[c].wr[l] = starts.lanes[c][0][l];
-        w[c].wi[l] = starts.lanes[c][1][l];
-        w[c].wpr[l] = ahead.chains.wpr[c];
-        w[c].wpi[l] = ahead.chains.wpi[c];
-      }
-    }
+    LastRecurrences(ahead, starts, w);
     const V reciprocal = Ops::Set1(1.0 / static_cast<double>(points));
     // kWidth steps of every lane; each j-block's are worked out before the
     // butterflies of the one before, so that their chains run alongside.
     Quad stepR[2][kWidth];
     Quad stepI[2][kWidth];
-    auto nextSteps = [&] {
-#pragma GCC unroll 2
-      for (int c = 0; c < 2; ++c) {
-#pragma GCC unroll 8
-        for (int t = 0; t < kWidth; ++t) {
-          stepR[c][t] = w[c].wr;
-          stepI[c][t] = w[c].wi;
-          w[c].Advance();
-        }
-      }
-    };
-    nextSteps();
+    NextSteps(w, stepR, stepI);
     for (std::ptrdiff_t j = 0; j < segment; j += kWidth) {
-      // The steps turned so that each lane's factors fill a block:
-      // factor[c][l] for recurrence c, lane l.
-      Block factor[2][kLanes];
-#pragma GCC unroll 2
-      for (int c = 0; c < 2; ++c) {
-        V re[kLanes];
-        V im[kLanes];
-        Ops::Blocks(stepR[c], re);
-        Ops::Blocks(stepI[c], im);
-#pragma GCC unroll 4
-        for (int l = 0; l < kLanes; ++l) factor[c][l] = {re[l], im[l]};
-      }
-      if (j + kWidth < segment) nextSteps();
+      B factor[2][kLanes];  // recurrence c, lane l
+      FactorBlocks(stepR[0], stepI[0], factor[0]);
+      FactorBlocks(stepR[1], stepI[1], factor[1]);
+      if (j + kWidth < segment) NextSteps(w, stepR, stepI);
 #pragma GCC unroll 2
       for (int q = 0; q < 2; ++q) {
-        const std::ptrdiff_t k = q * segment + j;
-        Block p[4] = {LoadBlock(data, k), LoadBlock(data, k + quarter),
-                      LoadBlock(data, k + 2 * quarter), LoadBlock(data, k + 3 * quarter)};
-        Butterflies(p[0], p[1], factor[0][q]);
-        Butterflies(p[2], p[3], factor[0][q]);
-        Butterflies(p[0], p[2], factor[1][q]);
-        Butterflies(p[1], p[3], factor[1][q + 2]);
-#pragma GCC unroll 4
-        for (int r = 0; r < 4; ++r) {
-          if (bInverse) {
-            // Dividing by the point count, a power of two, and multiplying
-            // by its reciprocal, exact, round the same real number: the same
-            // result for every input, denormals included.
-            p[r].re = p[r].re * reciprocal;
-            p[r].im = p[r].im * reciprocal;
-          }
-          double* const at = data + 2 * (k + r * quarter);
-          V lo;
-          V hi;
-          Ops::Split(p[r].re, p[r].im, lo, hi);  // back to interleaved points
-          Ops::Store(at, lo);
-          Ops::Store(at + kWidth, hi);
-        }
+        LastGroup(data, q * segment + j, quarter, factor[0][q], factor[1][q], factor[1][q + 2],
+                  bInverse, reciprocal);
       }
     }
   }
@@ -347,7 +224,7 @@ struct Stages {
     const double s = bInverse ? -1.0 : 1.0;
     Starts starts;
     Ahead ahead(points, s, starts);
-    FirstPass(data, bitCount, s, ahead);
+    FirstPass<Ops>::Run(data, bitCount, s, ahead);
     int left = bitCount - kWidthBits;  // stages still to run
     std::ptrdiff_t h = kWidth;         // the next one's span in points
     if (left % 2 != 0) {
@@ -360,4 +237,5 @@ struct Stages {
   }
 };
 
+}  // namespace
 }  // namespace nrFFT

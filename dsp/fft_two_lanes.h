@@ -1,8 +1,9 @@
 #pragma once
 
 // The block layout in 128-bit registers, two points a block, for the SSE2
-// and SSE3 files. Each includes this after its target pragma, inside its
-// own compilation, so each gets a copy compiled for its processor.
+// and SSE3 files. The SSE3 file includes this after its target macro, the
+// SSE2 file without one (every x86-64 has SSE2); everything here is in an
+// anonymous namespace, so each gets a copy compiled for its processor.
 
 #include <emmintrin.h>
 

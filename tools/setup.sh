@@ -6,6 +6,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config            # the build
+  clang-14                                     # the same build with the other compiler
+  emscripten nodejs                            # the model as WebAssembly, its tests under node
   qt6-base-dev libgl-dev                       # the toolkit
   fonts-liberation fonts-dejavu-core           # faces for the captions
   libgtest-dev googletest                      # tests

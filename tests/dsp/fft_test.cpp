@@ -116,7 +116,7 @@ TEST_P(EveryPath, RaisesSubscriptErrorForAShortArrayUnchanged) {
 
 TEST_P(EveryPath, RaisesFloatingPointErrorForNonFiniteInputUnchanged) {
   for (const double bad : {kNaN, -kNaN, kInf, -kInf}) {
-    for (const std::size_t where : {std::size_t{0}, std::size_t{1}, std::size_t{77}, std::size_t{255}}) {
+    for (const std::size_t where : {std::size_t{0}, std::size_t{1}, std::size_t{130}, std::size_t{255}}) {
       std::vector<double> data = RandomParts(256, 4);
       data[where] = bad;
       const std::vector<double> before = data;
