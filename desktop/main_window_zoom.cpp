@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QWindow>
+#include <algorithm>
 
 #include "desktop/main_window.h"
 #include "desktop/qt_conversions.h"
