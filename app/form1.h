@@ -91,6 +91,9 @@ class Form1 {
   double PointGain(int Index) const;
   /// The gains a drop can give a point: at Top 6360 and at Top 480.
   std::pair<double, double> PointGainRange() const;
+  /// The gain of one Up or Down step (15 twips) and of one PageUp or
+  /// PageDown step (150 twips).
+  std::pair<double, double> PointGainSteps() const;
   /// "gain 0.750": point Index's gain in words, to three decimals, so that
   /// every 15-twip step reads differently.
   std::string PointValueText(int Index) const;

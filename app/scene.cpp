@@ -63,6 +63,8 @@ ControlItem PointItem(const Form1& form, int index) {
   item.value = form.PointGain(index);
   item.minimum = form.PointGainRange().first;
   item.maximum = form.PointGainRange().second;
+  item.smallChange = form.PointGainSteps().first;
+  item.largeChange = form.PointGainSteps().second;
   item.valueText = form.PointValueText(index);
   return item;
 }

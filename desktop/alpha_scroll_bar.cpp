@@ -3,13 +3,19 @@
 #include <QKeyEvent>
 
 #include "desktop/focus_frame.h"
+#include "desktop/zoom.h"
 
 namespace desktop {
 
-AlphaScrollBar::AlphaScrollBar(QWidget* window) : QScrollBar(Qt::Horizontal, window) {
+AlphaScrollBar::AlphaScrollBar(const Zoom& zoom, QWidget* window)
+    : QScrollBar(Qt::Horizontal, window), zoom_(zoom) {
   setObjectName(QStringLiteral("hscAlpha"));
   setTracking(false);
   setFocusPolicy(Qt::StrongFocus);
+  // The toolkit's scroll bar has a menu of scrolling commands (on the right
+  // button and the Menu key) that no other control of the window has, and
+  // that stays open and swallows keys.
+  setContextMenuPolicy(Qt::NoContextMenu);
 }
 
 // The toolkit's scroll bar steps the other way for Left and Right, as a
@@ -34,7 +40,7 @@ void AlphaScrollBar::keyPressEvent(QKeyEvent* event) {
 // colour the style outlines a focused button with does.
 void AlphaScrollBar::paintEvent(QPaintEvent* event) {
   QScrollBar::paintEvent(event);
-  if (hasFocus()) PaintFocusFrame(*this, 0);
+  if (hasFocus()) PaintFocusFrame(*this, 0, zoom_.Pixels(kFocusFramePixels));
 }
 
 }  // namespace desktop

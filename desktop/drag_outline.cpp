@@ -2,9 +2,12 @@
 
 #include <QPainter>
 
+#include "app/scene.h"
+#include "desktop/zoom.h"
+
 namespace desktop {
 
-DragOutline::DragOutline(QWidget* window) : QWidget(window) {
+DragOutline::DragOutline(const Zoom& zoom, QWidget* window) : QWidget(window), zoom_(zoom) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setAttribute(Qt::WA_NoSystemBackground);
   setObjectName(QStringLiteral("dragOutline"));
@@ -31,8 +34,10 @@ void DragOutline::paintEvent(QPaintEvent* /*event*/) {
   if (box_.isNull()) return;
   QPainter painter(this);
   painter.save();
-  painter.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DotLine));
-  painter.drawRect(rect().adjusted(1, 1, -1, -1));
+  const int pen = zoom_.Pixels(app::Scene::kOutlinePixels);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), pen, Qt::DotLine));
+  const int inset = pen / 2;
+  painter.drawRect(rect().adjusted(inset, inset, -inset, -inset));
   painter.restore();
 }
 

@@ -5,13 +5,15 @@
 
 namespace desktop {
 
+class Zoom;
+
 /// The drag feedback: an outline of the dragged control's size that follows
 /// the pointer, drawn above every control and deaf to the mouse.
 class DragOutline : public QWidget {
   Q_OBJECT
 
  public:
-  explicit DragOutline(QWidget* window);
+  DragOutline(const Zoom& zoom, QWidget* window);
 
   /// Shows the outline at `box`, window pixels.
   void ShowAt(const QRect& box);
@@ -22,6 +24,7 @@ class DragOutline : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  const Zoom& zoom_;
   QRect box_;
 };
 

@@ -4,18 +4,13 @@
 #include <QWidget>
 
 namespace desktop {
-namespace {
 
-constexpr int kFocusFramePixels = 2;
-
-}  // namespace
-
-void PaintFocusFrame(QWidget& widget, int insetPixels) {
+void PaintFocusFrame(QWidget& widget, int insetPixels, int framePixels) {
   QPainter painter(&widget);
-  painter.setPen(QPen(widget.palette().color(QPalette::Highlight), kFocusFramePixels,
-                      Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setPen(QPen(widget.palette().color(QPalette::Highlight), framePixels, Qt::SolidLine,
+                      Qt::SquareCap, Qt::MiterJoin));
   painter.setBrush(Qt::NoBrush);
-  const qreal inset = insetPixels + kFocusFramePixels / 2.0;
+  const qreal inset = insetPixels + framePixels / 2.0;
   painter.drawRect(QRectF(widget.rect()).adjusted(inset, inset, -inset, -inset));
 }
 

@@ -4,9 +4,12 @@ class QWidget;
 
 namespace desktop {
 
-/// Paints a two-pixel frame in the palette's highlight colour around
-/// `widget`, `insetPixels` inside its edge: the focus mark of the controls
-/// whose style draws none, or none that shows on a small button.
-void PaintFocusFrame(QWidget& widget, int insetPixels);
+/// How wide the focus mark is at 100 %, pixels.
+inline constexpr int kFocusFramePixels = 2;
+
+/// Paints a frame `framePixels` wide in the palette's highlight colour
+/// around `widget`, `insetPixels` inside its edge: the one focus mark of
+/// every control that takes the focus, whatever its style draws.
+void PaintFocusFrame(QWidget& widget, int insetPixels, int framePixels);
 
 }  // namespace desktop

@@ -9,8 +9,11 @@
 #include <algorithm>
 
 #include "app/constants.h"
+#include "desktop/accessibles.h"
 #include "desktop/alpha_scroll_bar.h"
+#include "desktop/command_widgets.h"
 #include "desktop/drag_outline.h"
+#include "desktop/focus_overlay.h"
 #include "desktop/message_box.h"
 #include "desktop/picture_box_widget.h"
 #include "desktop/point_button.h"
@@ -22,8 +25,7 @@ namespace {
 
 constexpr double kTwips = app::kTwipsPerPixel;
 
-void SetPixelGeometry(QWidget* widget, const app::PixelBox& box) {
-  const QRect rect = ToQRect(box);
+void SetGeometry(QWidget* widget, const QRect& rect) {
   if (widget->geometry() != rect) widget->setGeometry(rect);
 }
 
@@ -31,6 +33,7 @@ void SetPixelGeometry(QWidget* widget, const app::PixelBox& box) {
 
 SorvaneWindow::SorvaneWindow(app::Window& model, QWidget* parent)
     : QWidget(parent), model_(model) {
+  InstallAccessibles();
   const app::Scene scene = model_.View();
   setWindowTitle(QString::fromStdString(scene.caption));
   setFixedSize(scene.widthPixels, scene.heightPixels);
@@ -41,6 +44,7 @@ SorvaneWindow::SorvaneWindow(app::Window& model, QWidget* parent)
   model_.platform.SetMessageHandler([this](std::string_view text) { ShowMessageBox(this, text); });
   BuildWidgets(scene);
   ConnectEvents();
+  ConnectZoom();
 
   Apply(app::Load{});
   timer_ = new QTimer(this);
@@ -51,35 +55,31 @@ SorvaneWindow::SorvaneWindow(app::Window& model, QWidget* parent)
   }
 }
 
-QPushButton* SorvaneWindow::MakeCommandButton() {
-  auto* button = new QPushButton(this);
-  button->setAutoDefault(false);
-  return button;
-}
-
 // Qt stacks later siblings above earlier ones, so the windowed controls are
 // created in the scene's order, from the bottom of the stack up.
 void SorvaneWindow::BuildWidgets(const app::Scene& scene) {
   for (const app::ControlItem& item : scene.controls) {
     QWidget* widget = nullptr;
     switch (item.kind) {
-      case app::ControlKind::kCommandButton: widget = MakeCommandButton(); break;
+      case app::ControlKind::kCommandButton: widget = new CommandButtonWidget(zoom_, this); break;
       case app::ControlKind::kControlPoint:
-        points_[item.index] = new PointButton(item.index, this);
+        points_[item.index] = new PointButton(item.index, zoom_, this);
         widget = points_[item.index];
         break;
-      case app::ControlKind::kScrollBar: widget = hscAlpha_ = new AlphaScrollBar(this); break;
-      case app::ControlKind::kCheckBox: widget = chkMemory_ = new QCheckBox(this); break;
+      case app::ControlKind::kScrollBar: widget = hscAlpha_ = new AlphaScrollBar(zoom_, this); break;
+      case app::ControlKind::kCheckBox: widget = chkMemory_ = new CheckBoxWidget(zoom_, this); break;
       case app::ControlKind::kPictureBox:
         widget = picSpectrum_ = new PictureBoxWidget(
-            [this](double xTwips) { return model_.form.ImpulseReadOut(model_.form.PlotSampleAt(xTwips)); }, this);
+            [this](double xTwips) { return model_.form.ImpulseReadOut(model_.form.PlotSampleAt(xTwips)); },
+            zoom_, this);
         break;
     }
     widget->setObjectName(QString::fromStdString(item.name));
-    widget->setFont(WidgetFont(item.font));
+    widget->setFont(WidgetFont(item.font, zoom_.Factor()));
     widgets_.emplace(item.name, widget);
   }
-  outline_ = new DragOutline(this);
+  outline_ = new DragOutline(zoom_, this);
+  focusMark_ = new FocusOverlay(zoom_, this);
   SetTabOrder(scene);
   ConnectShortcuts();
 }
@@ -91,10 +91,14 @@ void SorvaneWindow::SetTabOrder(const app::Scene& scene) {
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    setTabOrder(widgets_.at(order[i - 1]->name), widgets_.at(order[i]->name));
-  }
+  tabOrder_.clear();
+  for (const app::ControlItem* item : order) tabOrder_.push_back(widgets_.at(item->name));
+  for (std::size_t i = 1; i < tabOrder_.size(); ++i) setTabOrder(tabOrder_[i - 1], tabOrder_[i]);
+  // The first in the Tab order has the focus when the window first shows.
+  if (!tabOrder_.empty()) tabOrder_.front()->setFocus();
 }
+
+double SorvaneWindow::Twips(double pixels, const Zoom& zoom) { return pixels / zoom.Factor() * kTwips; }
 
 void SorvaneWindow::ConnectEvents() {
   for (const char* name : {"cmdRC", "cmdRandom", "cmdSorvane", "cmdRotate", "cmdShift"}) {
@@ -104,18 +108,25 @@ void SorvaneWindow::ConnectEvents() {
   }
   connect(hscAlpha_, &QScrollBar::valueChanged, this,
           [this](int value) { Apply(app::SetValue{"hscAlpha", static_cast<double>(value)}); });
-  connect(chkMemory_, &QCheckBox::clicked, this,
+  // Every way of ticking the box (a click, Space, assistive technology's
+  // Toggle) changes its state once; the refresh's own changes are silent.
+  connect(chkMemory_, &QCheckBox::toggled, this,
           [this](bool checked) { Apply(app::SetValue{"chkMemory", checked ? 1.0 : 0.0}); });
+  connect(picSpectrum_, &PictureBoxWidget::KeyPressed, this,
+          [this](int keyCode, int shift) { Apply(app::Key{"picSpectrum", keyCode, shift}); });
   for (PointButton* point : points_) {
     connect(point, &PointButton::Pressed, this, &SorvaneWindow::OnPointPressed);
     connect(point, &PointButton::Moved, this, [this](QPointF at) {
-      Apply(app::Move{at.x() * kTwips, at.y() * kTwips});
+      Apply(app::Move{Twips(at.x(), zoom_), Twips(at.y(), zoom_)});
     });
     connect(point, &PointButton::Released, this, [this](Qt::MouseButton button, QPointF at) {
-      Apply(app::Release{ButtonCode(button), at.x() * kTwips, at.y() * kTwips});
+      Apply(app::Release{ButtonCode(button), Twips(at.x(), zoom_), Twips(at.y(), zoom_)});
     });
     connect(point, &PointButton::KeyPressed, this, [this](int index, int keyCode, int shift) {
       Apply(app::Key{"cmdSource" + std::to_string(index), keyCode, shift});
+    });
+    connect(point, &PointButton::GainRequested, this, [this](int index, double gain) {
+      Apply(app::SetValue{"cmdSource" + std::to_string(index), gain});
     });
   }
 }
@@ -132,13 +143,13 @@ void SorvaneWindow::Dispatch(const std::function<void()>& handler) {
 
 void SorvaneWindow::OnPointPressed(int index, Qt::MouseButton button,
                                    Qt::KeyboardModifiers modifiers, QPointF inWindow) {
-  Apply(app::Press{index, ButtonCode(button), ShiftState(modifiers), inWindow.x() * kTwips,
-                   inWindow.y() * kTwips});
+  Apply(app::Press{index, ButtonCode(button), ShiftState(modifiers), Twips(inWindow.x(), zoom_),
+                   Twips(inWindow.y(), zoom_)});
 }
 
 void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
   if (outline) {
-    outline_->ShowAt(ToQRect(*outline));
+    outline_->ShowAt(zoom_.Box(*outline));
   } else if (outline_->isVisible()) {
     outline_->Hide();
   }
@@ -146,7 +157,7 @@ void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
 
 void SorvaneWindow::ShowControl(const app::ControlItem& item) {
   QWidget* widget = widgets_.at(item.name);
-  SetPixelGeometry(widget, item.box);
+  SetGeometry(widget, zoom_.Box(item.box));
   if (widget->isVisibleTo(this) != item.visible) widget->setVisible(item.visible);
   ShowTexts(widget, item);
   if (auto* button = qobject_cast<QPushButton*>(widget)) {
@@ -175,7 +186,7 @@ void SorvaneWindow::ShowControl(const app::ControlItem& item) {
       chkMemory_->setPalette(captionPalette);
     }
   } else if (widget == picSpectrum_) {
-    picSpectrum_->Show(*item.picture);
+    picSpectrum_->Show(item);
   }
 }
 
@@ -183,6 +194,7 @@ void SorvaneWindow::Refresh() {
   app::Scene scene = model_.View();
   for (const app::ControlItem& item : scene.controls) ShowControl(item);
   ShowOutline(scene.dragOutline);
+  ShowFocus(scene);
   if (scene.surface != painted_ || scene.back != back_) {
     back_ = scene.back;
     painted_ = std::move(scene.surface);
@@ -205,8 +217,8 @@ void SorvaneWindow::keyPressEvent(QKeyEvent* event) {
 void SorvaneWindow::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), ToQColor(back_, palette()));
-  painter.scale(1.0 / kTwips, 1.0 / kTwips);
-  PaintSurface(painter, painted_, pictures_, palette());
+  painter.scale(zoom_.Factor() / kTwips, zoom_.Factor() / kTwips);
+  PaintSurface(painter, painted_, pictures_, palette(), zoom_.Factor());
 }
 
 }  // namespace desktop

@@ -1,7 +1,8 @@
 #include "desktop/picture_box_widget.h"
 
-#include <QAccessibleWidget>
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineF>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,15 +10,21 @@
 #include <QVector>
 
 #include "app/constants.h"
+#include "desktop/focus_frame.h"
 #include "desktop/qt_conversions.h"
+#include "desktop/zoom.h"
 
 namespace desktop {
 namespace {
 
-// The sunken edge, two rings of one pixel each.
-void PaintSunkenEdge(QPainter& painter, const QRect& outer, const QPalette& palette) {
+// Sample k of the plotted response stands at ScaleWidth * k / 1024.
+constexpr double kPlottedSamples = 1024.0;
+
+// The sunken edge, two rings `outer` and `inner` pixels wide (one each at
+// 100 %), each laid as frames of one-pixel lines: the top and left in one
+// colour, then the bottom and right over them in the other.
+void PaintSunkenEdge(QPainter& painter, const QRect& box, const QPalette& palette, int outer, int inner) {
   using Edge = app::SunkenEdge;
-  const QRect inner = outer.adjusted(1, 1, -1, -1);
   auto frame = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
     painter.setPen(topLeft);
     painter.drawLine(r.topLeft(), r.topRight());
@@ -26,28 +33,29 @@ void PaintSunkenEdge(QPainter& painter, const QRect& outer, const QPalette& pale
     painter.drawLine(r.bottomLeft(), r.bottomRight());
     painter.drawLine(r.topRight(), r.bottomRight());
   };
-  frame(outer, ToQColor(Edge::kOuterTopLeft, palette), ToQColor(Edge::kOuterBottomRight, palette));
-  frame(inner, ToQColor(Edge::kInnerTopLeft, palette), ToQColor(Edge::kInnerBottomRight, palette));
-}
-
-QAccessibleInterface* ChartInterface(const QString& /*className*/, QObject* object) {
-  auto* plot = qobject_cast<PictureBoxWidget*>(object);
-  return plot != nullptr ? new QAccessibleWidget(plot, QAccessible::Chart) : nullptr;
+  painter.save();
+  for (int i = 0; i < outer + inner; ++i) {
+    const bool outside = i < outer;
+    frame(box.adjusted(i, i, -i, -i),
+          ToQColor(outside ? Edge::kOuterTopLeft : Edge::kInnerTopLeft, palette),
+          ToQColor(outside ? Edge::kOuterBottomRight : Edge::kInnerBottomRight, palette));
+  }
+  painter.restore();
 }
 
 }  // namespace
 
-PictureBoxWidget::PictureBoxWidget(ReadOut readOut, QWidget* parent)
-    : QWidget(parent), readOut_(std::move(readOut)) {
+PictureBoxWidget::PictureBoxWidget(ReadOut readOut, const Zoom& zoom, QWidget* parent)
+    : QWidget(parent), readOut_(std::move(readOut)), zoom_(zoom) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Moves without a button reach the box only so that a shown read-out can
   // follow the pointer; the box does nothing else with them.
   setMouseTracking(true);
-  static const bool chartRole = [] {
-    QAccessible::installFactory(ChartInterface);
-    return true;
-  }();
-  (void)chartRole;
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+double PictureBoxWidget::BorderPixels() const {
+  return box_ != nullptr ? zoom_.Pixels(box_->BorderPixels) : 0;
 }
 
 bool PictureBoxWidget::event(QEvent* event) {
@@ -59,6 +67,16 @@ bool PictureBoxWidget::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+void PictureBoxWidget::keyPressEvent(QKeyEvent* event) {
+  const int code = event->key() == Qt::Key_Left ? app::kKeyLeft : event->key() == Qt::Key_Right ? app::kKeyRight : 0;
+  if (code == 0) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  emit KeyPressed(code, ShiftState(event->modifiers()));
+  event->accept();
+}
+
 void PictureBoxWidget::mouseMoveEvent(QMouseEvent* event) {
   if (QToolTip::isVisible()) {
     ShowReadOut(event->position().toPoint(), event->globalPosition().toPoint());
@@ -66,35 +84,65 @@ void PictureBoxWidget::mouseMoveEvent(QMouseEvent* event) {
   QWidget::mouseMoveEvent(event);
 }
 
-// The pointer stands for the centre of the pixel it is on.
+void PictureBoxWidget::focusInEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void PictureBoxWidget::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
+}
+
+// The pointer stands for the centre of the pixel it is on; at any zoom it
+// reads the sample under the same place on the picture.
 void PictureBoxWidget::ShowReadOut(QPoint local, QPoint global) {
   if (box_ == nullptr) return;
-  const double xTwips = (local.x() + 0.5 - box_->BorderPixels) * app::kTwipsPerPixel;
+  const double xTwips = ((local.x() + 0.5) - BorderPixels()) / zoom_.Factor() * app::kTwipsPerPixel;
   QToolTip::showText(global, QString::fromStdString(readOut_(xTwips)), this);
 }
 
-void PictureBoxWidget::Show(const app::PictureBox& box) {
+// The keys' read-out shows where the pointer's would for the same sample:
+// at the sample's place, halfway down the box.
+void PictureBoxWidget::ShowKeyReadOut() {
+  if (box_ == nullptr || item_.value < 0) return;
+  const double sampleTwips = box_->ScaleWidth() * item_.value / kPlottedSamples;
+  const QPoint at(static_cast<int>(BorderPixels() + sampleTwips / app::kTwipsPerPixel * zoom_.Factor()),
+                  height() / 2);
+  QToolTip::showText(mapToGlobal(at), QString::fromStdString(item_.valueText), this);
+}
+
+void PictureBoxWidget::Show(const app::ControlItem& item) {
+  const app::PictureBox& box = *item.picture;
   if (&box != box_ || box.Revision() != paintedRevision_) update();
   box_ = &box;
+  const bool readOutChanged = item.value != item_.value || item.valueText != item_.valueText;
+  item_ = item;
+  if (!readOutChanged || item.value < 0) return;
+  if (hasFocus()) ShowKeyReadOut();
+  if (QAccessible::isActive()) {
+    QAccessibleValueChangeEvent change(this, item.value);
+    QAccessible::updateAccessibility(&change);
+  }
 }
 
 void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
   if (box_ == nullptr) return;
   paintedRevision_ = box_->Revision();
   QPainter painter(this);
-  const int border = box_->BorderPixels;
-  painter.save();
-  PaintSunkenEdge(painter, rect(), palette());
-  painter.restore();
+  const int border = static_cast<int>(BorderPixels());
+  const int outer = zoom_.Pixels(1);
+  PaintSunkenEdge(painter, rect(), palette(), outer, border - outer);
   const QRect inner = rect().adjusted(border, border, -border, -border);
   painter.fillRect(inner, ToQColor(box_->BackColor, palette()));
 
+  painter.save();
   painter.setClipRect(inner);
   painter.translate(border, border);
-  painter.scale(1.0 / app::kTwipsPerPixel, 1.0 / app::kTwipsPerPixel);
+  painter.scale(zoom_.Factor() / app::kTwipsPerPixel, zoom_.Factor() / app::kTwipsPerPixel);
   // Smooth traces where a logical pixel spans several device pixels; at one
   // they stay pixel for pixel as they have always been.
-  if (devicePixelRatio() > 1) painter.setRenderHint(QPainter::Antialiasing);
+  if (devicePixelRatio() * zoom_.Factor() > 1) painter.setRenderHint(QPainter::Antialiasing);
   // Strokes of one colour in a row go to the painter in one batch.
   const auto& strokes = box_->Strokes();
   QVector<QLineF> batch;
@@ -107,12 +155,14 @@ void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
       const app::Stroke& s = strokes[next];
       batch.append(QLineF(s.X1, s.Y1, s.X2, s.Y2));
     }
-    painter.save();
     painter.setPen(QPen(ToQColor(colour, palette()), app::kTwipsPerPixel));
     painter.drawLines(batch);
-    painter.restore();
     first = next;
   }
+  painter.restore();
+  painter.end();
+  // The focus mark lies on the edge, never over the picture.
+  if (hasFocus()) PaintFocusFrame(*this, 0, zoom_.Pixels(kFocusFramePixels));
 }
 
 }  // namespace desktop

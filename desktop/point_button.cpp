@@ -1,5 +1,6 @@
 #include "desktop/point_button.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -7,6 +8,7 @@
 
 #include "desktop/focus_frame.h"
 #include "desktop/qt_conversions.h"
+#include "desktop/zoom.h"
 
 namespace desktop {
 namespace {
@@ -16,9 +18,29 @@ constexpr int kFocusInsetPixels = 3;
 
 }  // namespace
 
-PointButton::PointButton(int index, QWidget* window) : QPushButton(window), index_(index) {
+PointButton::PointButton(int index, const Zoom& zoom, QWidget* window)
+    : QPushButton(window), index_(index), zoom_(zoom) {
   setObjectName(QStringLiteral("cmdSource%1").arg(index));
   setFocusPolicy(Qt::StrongFocus);
+}
+
+void PointButton::Show(const app::ControlItem& item, const app::FocusMark& mark) {
+  const bool moved = item.value != item_.value;
+  QAccessible::State changed;
+  changed.invisible = mark.showing != mark_.showing;
+  changed.offscreen = mark.offscreen != mark_.offscreen;
+  item_ = item;
+  item_.picture = nullptr;
+  mark_ = mark;
+  if (!QAccessible::isActive()) return;
+  if (moved) {
+    QAccessibleValueChangeEvent event(this, item_.value);
+    QAccessible::updateAccessibility(&event);
+  }
+  if (changed.invisible || changed.offscreen) {
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 QPointF PointButton::InWindow(const QMouseEvent* event) const {
@@ -65,7 +87,7 @@ void PointButton::paintEvent(QPaintEvent* /*event*/) {
   option.state &= ~QStyle::State_HasFocus;
   painter.drawControl(QStyle::CE_PushButton, option);
   painter.end();
-  if (hasFocus()) PaintFocusFrame(*this, kFocusInsetPixels);
+  if (hasFocus()) PaintFocusFrame(*this, zoom_.Pixels(kFocusInsetPixels), zoom_.Pixels(kFocusFramePixels));
 }
 
 }  // namespace desktop

@@ -36,9 +36,9 @@ QColor ToQColor(app::Colour colour, const QPalette& palette) {
   }
 }
 
-QFont WidgetFont(const app::Font& font) {
+QFont WidgetFont(const app::Font& font, double zoom) {
   QFont qfont = BaseFont(font);
-  qfont.setPixelSize(static_cast<int>(std::lround(font.Size * kPixelsPerInch / kPointsPerInch)));
+  qfont.setPixelSize(static_cast<int>(std::lround(font.Size * kPixelsPerInch / kPointsPerInch * zoom)));
   return qfont;
 }
 
@@ -47,8 +47,6 @@ QFont TwipsFont(const app::Font& font) {
   qfont.setPixelSize(static_cast<int>(std::lround(font.Size * kTwipsPerPoint)));
   return qfont;
 }
-
-QRect ToQRect(const app::PixelBox& box) { return QRect(box.Left, box.Top, box.Width(), box.Height()); }
 
 int ButtonCode(Qt::MouseButton button) {
   switch (button) {

@@ -15,6 +15,7 @@ struct ItemPainter {
   QPainter& painter;
   const Pictures& pictures;
   const QPalette& palette;
+  double pixelRatio;  // device pixels per model pixel
 
   void operator()(const app::LineItem& line) const {
     painter.save();
@@ -48,22 +49,20 @@ struct ItemPainter {
   }
 
   void operator()(const app::ImageItem& image) const {
-    const double ratio = painter.device()->devicePixelRatio();
-    painter.drawImage(ToQRectF(image.box), pictures.For(image.picture, ratio));
+    painter.drawImage(ToQRectF(image.box), pictures.For(image.picture, pixelRatio));
   }
 };
 
 }  // namespace
 
 void PaintSurface(QPainter& painter, const std::vector<app::SurfaceItem>& items,
-                  const Pictures& pictures, const QPalette& palette) {
-  // Where a logical pixel spans several device pixels, strokes and a resized
-  // logo are drawn smooth; at one device pixel per logical pixel the surface
-  // stays pixel for pixel as it has always been.
-  if (painter.device()->devicePixelRatio() > 1) {
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-  }
-  const ItemPainter paint{painter, pictures, palette};
+                  const Pictures& pictures, const QPalette& palette, double zoom) {
+  // Where a model pixel spans several device pixels (a dense screen, a
+  // zoom), strokes and a resized logo are drawn smooth; at one device pixel
+  // per model pixel the surface stays pixel for pixel as it has always been.
+  const double ratio = painter.device()->devicePixelRatio() * zoom;
+  if (ratio > 1) painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+  const ItemPainter paint{painter, pictures, palette, ratio};
   for (const app::SurfaceItem& item : items) std::visit(paint, item);
 }
 

@@ -31,6 +31,11 @@ std::pair<double, double> Form1::PointGainRange() const {
   return {spectrum::GainOf(spectrum::kDropLowestTop), spectrum::GainOf(spectrum::kDropHighestTop)};
 }
 
+std::pair<double, double> Form1::PointGainSteps() const {
+  return {spectrum::kKeyStepTwips / spectrum::kTwipsPerGain,
+          spectrum::kKeyPageTwips / spectrum::kTwipsPerGain};
+}
+
 std::string Form1::PointValueText(int Index) const {
   return "gain " + base::ReadableFixedText(PointGain(Index), kGainDecimals);
 }

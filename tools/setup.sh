@@ -13,6 +13,7 @@ packages=(
   libgtest-dev googletest                      # tests
   libbenchmark-dev libfftw3-dev                # benchmarks (FFTW is the yardstick)
   xvfb xdotool imagemagick libx11-dev          # the end-to-end test under a real X server
+  dbus at-spi2-core python3-pyatspi            # ... read through the accessibility bus
   weston qt6-wayland                           # the same program under a Wayland compositor
   desktop-file-utils appstream dpkg-dev file   # packaging checks
   lintian                                      # Debian's own check of the .deb

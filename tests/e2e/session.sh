@@ -4,7 +4,9 @@
 # top left of the window's client area.
 
 readonly SKIP=77
-readonly SCREEN_W=1280 SCREEN_H=1024
+# A runner may set another screen size before sourcing this file.
+: "${SCREEN_W:=1280}" "${SCREEN_H:=1024}"
+readonly SCREEN_W SCREEN_H
 
 started=$EPOCHREALTIME
 work=$(mktemp -d "${TMPDIR:-/tmp}/sorvane-e2e.XXXXXX")

@@ -3,6 +3,7 @@
 // clipboard.
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QHelpEvent>
 #include <QTest>
@@ -31,7 +32,7 @@ TEST_F(Access, EveryWindowedControlIsNamedAndThePointsAndPlotDescribed) {
     const std::string name = "cmdSource" + std::to_string(i);
     QAccessibleInterface* point = Read(name.c_str());
     ASSERT_NE(point, nullptr);
-    EXPECT_EQ(point->role(), QAccessible::Button);
+    EXPECT_EQ(point->role(), QAccessible::Slider);
     EXPECT_EQ(Text(point, QAccessible::Name), "Control point " + std::to_string(i));
     EXPECT_EQ(Text(point, QAccessible::Description),
               form->PointDescription(i));
@@ -132,6 +133,125 @@ TEST_F(Access, ControlsExplainThemselvesAndThePlotReadsOutTheNearestSample) {
   QToolTip::hideText();
   EXPECT_EQ(form->picSpectrum.Revision(), revision);
   EXPECT_EQ(Grab(), before) << "the read-out draws nothing into the window";
+}
+
+// What assistive technology does is the user's own input, run once: the
+// same model state as the matching click or key, and no tick undoes it.
+TEST_F(Access, ToggleOnMemoryIsOneClickThatHolds) {
+  QAccessibleActionInterface* actions = Read("chkMemory")->actionInterface();
+  ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+  actions->doAction(QAccessibleActionInterface::toggleAction());
+  Tick(3);
+  EXPECT_EQ(form->chkMemory.Value, 1);
+  EXPECT_TRUE(window->findChild<QCheckBox*>("chkMemory")->isChecked());
+  EXPECT_EQ(form->chkMemory.ForeColor, app::kGreen) << "as a click recolours it";
+
+  window->Apply(app::Click{"cmdRC"});
+  const base::FixedArray<1024> remembered = form->dImpulseResponse;
+  window->Apply(app::Key{"cmdSource2", app::kKeyDown, 0});
+  ASSERT_TRUE(form->bMemoryHeld) << "the next edit is remembered";
+  for (int i = 0; i < 1024; ++i) ASSERT_EQ(form->dMemory(i), remembered(i)) << i;
+}
+
+TEST_F(Access, PressOnAButtonIsOneClick) {
+  const std::uint64_t revision = form->picSpectrum.Revision();
+  Read("cmdRandom")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return PlotsSince(revision) > 0; }, 2000));
+  QTest::qWait(300);
+  EXPECT_EQ(PlotsSince(revision), 1);
+  app::Window clicked;
+  clicked.Apply(app::Load{});
+  clicked.Apply(app::Click{"cmdRandom"});
+  for (int i = 0; i <= 8; ++i) EXPECT_EQ(form->cmdSource(i).Top, clicked.form.cmdSource(i).Top) << i;
+}
+
+TEST_F(Access, SettingTheRollOffIsOneChange) {
+  const std::uint64_t revision = form->picSpectrum.Revision();
+  Read("hscAlpha")->valueInterface()->setCurrentValue(35);
+  Tick(3);
+  EXPECT_EQ(form->hscAlpha.Value, 35);
+  EXPECT_EQ(PlotsSince(revision), 1);
+  EXPECT_EQ(form->lblAlpha.Caption, " .35");
+}
+
+TEST_F(Access, APointIsASliderOfItsGainSetThroughTheKeyPath) {
+  QAccessibleInterface* point = Read("cmdSource5");
+  const QStringList actions = point->actionInterface()->actionNames();
+  EXPECT_TRUE(actions.contains(QAccessibleActionInterface::increaseAction()));
+  EXPECT_TRUE(actions.contains(QAccessibleActionInterface::decreaseAction()));
+  EXPECT_FALSE(actions.contains(QAccessibleActionInterface::pressAction())) << "a press does nothing";
+  QAccessibleValueInterface* value = point->valueInterface();
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->currentValue().toDouble(), form->PointGain(5));
+  EXPECT_EQ(value->minimumValue().toDouble(), form->PointGainRange().first);
+  EXPECT_EQ(value->maximumValue().toDouble(), form->PointGainRange().second);
+  EXPECT_EQ(value->minimumStepSize().toDouble(), 15 / 2700.0);
+  EXPECT_EQ(Text(point, QAccessible::Value), form->PointValueText(5));
+
+  app::Window keyed;  // the same input through the model alone
+  keyed.Apply(app::Load{});
+  const std::uint64_t revision = form->picSpectrum.Revision();
+  value->setCurrentValue(0.5);
+  keyed.Apply(app::SetValue{"cmdSource5", 0.5});
+  EXPECT_EQ(form->cmdSource(5).Top, keyed.form.cmdSource(5).Top);
+  EXPECT_EQ(PlotsSince(revision), 1);
+  point->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+  keyed.Apply(app::Key{"cmdSource5", app::kKeyUp, 0});
+  EXPECT_EQ(form->cmdSource(5).Top, keyed.form.cmdSource(5).Top);
+  point->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+  point->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+  keyed.Apply(app::Key{"cmdSource5", app::kKeyDown, 0});
+  keyed.Apply(app::Key{"cmdSource5", app::kKeyDown, 0});
+  EXPECT_EQ(form->cmdSource(5).Top, keyed.form.cmdSource(5).Top);
+  EXPECT_EQ(PlotsSince(revision), 4);
+  EXPECT_EQ(Text(point, QAccessible::Value), form->PointValueText(5));
+}
+
+TEST_F(Access, TheWindowListsItsControlsInTheTabOrder) {
+  QAccessibleInterface* top = QAccessible::queryAccessibleInterface(window.get());
+  const char* const order[] = {"cmdRC",      "hscAlpha",   "cmdRandom",  "cmdSorvane", "cmdRotate",
+                               "cmdShift",   "chkMemory",  "cmdSource0", "cmdSource1", "cmdSource2",
+                               "cmdSource3", "cmdSource4", "cmdSource5", "cmdSource6", "cmdSource7",
+                               "cmdSource8", "picSpectrum"};
+  ASSERT_EQ(top->childCount(), 17) << "the controls, and no decoration";
+  for (int i = 0; i < 17; ++i) {
+    QAccessibleInterface* child = top->child(i);
+    EXPECT_EQ(child->object()->objectName(), QString::fromLatin1(order[i]));
+    EXPECT_EQ(top->indexOfChild(child), i);
+  }
+}
+
+// With the focus on the plot, Left and Right walk the symbol instants and
+// Shift with them the samples; each step is shown and described, and
+// nothing in the window or its picture changes.
+TEST_F(Access, ThePlotReadsTheResponseByKeys) {
+  for (int i = 0; i < 20 && QApplication::focusWidget() != Widget("picSpectrum"); ++i) Key(Qt::Key_Tab);
+  ASSERT_EQ(QApplication::focusWidget(), Widget("picSpectrum"));
+  const std::uint64_t revision = form->picSpectrum.Revision();
+  const QRect inner = Widget("picSpectrum")->geometry().adjusted(2, 2, -2, -2);
+  const QImage before = Grab().copy(inner);
+  QAccessibleInterface* plot = Read("picSpectrum");
+
+  int sample = -1;
+  for (int step = 0; step < 10 && sample != 640; ++step) {
+    Key(Qt::Key_Right);
+    sample = plot->valueInterface()->currentValue().toInt();
+  }
+  ASSERT_EQ(sample, 640);
+  const std::string readOut = form->ImpulseReadOut(640);
+  EXPECT_EQ(readOut.substr(0, 25), "t = +1.00 T (sample 640):");
+  EXPECT_EQ(Text(plot, QAccessible::Value), readOut);
+  EXPECT_EQ(Text(plot, QAccessible::Description), readOut);
+  EXPECT_EQ(QToolTip::text().toStdString(), readOut);
+
+  QTest::keyClick(Widget("picSpectrum"), Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(plot->valueInterface()->currentValue().toInt(), 641);
+  Key(Qt::Key_Left);
+  EXPECT_EQ(plot->valueInterface()->currentValue().toInt(), 640) << "back to the symbol instant";
+  QToolTip::hideText();
+  EXPECT_EQ(QApplication::focusWidget(), Widget("picSpectrum")) << "the arrows keep the focus";
+  EXPECT_EQ(form->picSpectrum.Revision(), revision);
+  EXPECT_EQ(Grab().copy(inner), before) << "the read-out draws nothing into the box";
 }
 
 TEST_F(Access, CtrlCPutsTheWholeWindowOnTheClipboard) {

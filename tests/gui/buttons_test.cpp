@@ -19,10 +19,6 @@ class Buttons : public WindowTest {
     ASSERT_NE(widget, nullptr) << name;
     Click(widget->geometry().center());
   }
-  QString FocusName() const {
-    QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr ? focus->objectName() : QString();
-  }
 };
 
 TEST_F(Buttons, EachButtonRunsItsHandler) {
@@ -68,12 +64,13 @@ TEST_F(Buttons, MemoryTicksAndRecolours) {
 
 }  // namespace
 
-TEST_F(Buttons, TabVisitsTheColumnThenMemoryThenThePointsAndEnterPressesWhatHasTheFocus) {
+TEST_F(Buttons, TabVisitsTheColumnMemoryThePointsAndThePlotAndEnterPressesWhatHasTheFocus) {
   ClickWidget("cmdRC");
   const char* const order[] = {"cmdRC",      "hscAlpha",   "cmdRandom",  "cmdSorvane",
                                "cmdRotate",  "cmdShift",   "chkMemory",  "cmdSource0",
                                "cmdSource1", "cmdSource2", "cmdSource3", "cmdSource4",
-                               "cmdSource5", "cmdSource6", "cmdSource7", "cmdSource8"};
+                               "cmdSource5", "cmdSource6", "cmdSource7", "cmdSource8",
+                               "picSpectrum"};
   for (const char* name : order) {
     EXPECT_EQ(FocusName(), QString::fromLatin1(name));
     Key(Qt::Key_Tab);

@@ -75,6 +75,8 @@ TEST_F(ScrollBar, AThumbHeldOverTicksAppliesOnceAtTheRelease) {
   EXPECT_EQ(form->picSpectrum.Revision(), after);
 }
 
+// As on any of the toolkit's scroll bars, PageDown and Down go towards the
+// end (more alpha), PageUp and Up back; Right and Left as they point.
 TEST_F(ScrollBar, KeysStepTheFocusedBarOncePerChange) {
   Click(window->findChild<QWidget*>("cmdRC")->geometry().center());
   Key(Qt::Key_Tab);
@@ -85,7 +87,8 @@ TEST_F(ScrollBar, KeysStepTheFocusedBarOncePerChange) {
   };
   const Step steps[] = {{Qt::Key_Right, 5},     {Qt::Key_PageDown, 25}, {Qt::Key_End, 100},
                         {Qt::Key_Right, 100},   {Qt::Key_PageUp, 80},   {Qt::Key_Left, 75},
-                        {Qt::Key_Home, 0},      {Qt::Key_Left, 0}};
+                        {Qt::Key_Home, 0},      {Qt::Key_Left, 0},      {Qt::Key_Down, 5},
+                        {Qt::Key_Up, 0}};
   for (const Step& step : steps) {
     const int before = form->hscAlpha.Value;
     const auto revision = form->picSpectrum.Revision();

@@ -221,7 +221,7 @@ class GuiSequences : public WindowTest, public ::testing::WithParamInterface<int
   // What the widgets must show of the model after any event.
   std::string CheckWidgets() {
     for (int i = 0; i <= 8; ++i) {
-      if (Widget("cmdSource" + std::to_string(i))->geometry() != desktop::ToQRect(app::PixelsOf(form->cmdSource(i))))
+      if (Widget("cmdSource" + std::to_string(i))->geometry() != window->WindowZoom().Box(app::PixelsOf(form->cmdSource(i))))
         return "widget of point " + std::to_string(i) + " not where the model has it";
     }
     if (window->findChild<QScrollBar*>("hscAlpha")->value() != form->hscAlpha.Value)

@@ -103,12 +103,20 @@ int WindowTest::PlotsSince(std::uint64_t revision) const {
   return static_cast<int>((form->picSpectrum.Revision() - revision) / perPlot);
 }
 
-bool WindowTest::HasColour(const QImage& image, QColor colour, QRect area) {
-  if (area.isNull()) area = image.rect();
+namespace {
+
+QRect DeviceArea(const QImage& image, QRect area) {
+  if (area.isNull()) return image.rect();
   const double ratio = image.devicePixelRatio();
   const QRect device(QPoint(std::floor(area.left() * ratio), std::floor(area.top() * ratio)),
                      QPoint(std::ceil((area.right() + 1) * ratio) - 1, std::ceil((area.bottom() + 1) * ratio) - 1));
-  const QRect scan = device.intersected(image.rect());
+  return device.intersected(image.rect());
+}
+
+}  // namespace
+
+bool WindowTest::HasColour(const QImage& image, QColor colour, QRect area) {
+  const QRect scan = DeviceArea(image, area);
   const QRgb wanted = colour.rgb();
   for (int y = scan.top(); y <= scan.bottom(); ++y) {
     for (int x = scan.left(); x <= scan.right(); ++x) {
@@ -116,6 +124,21 @@ bool WindowTest::HasColour(const QImage& image, QColor colour, QRect area) {
     }
   }
   return false;
+}
+
+int WindowTest::ColourCount(const QImage& image, QColor colour, QRect area) {
+  const QRect scan = DeviceArea(image, area);
+  const QRgb wanted = colour.rgb();
+  int count = 0;
+  for (int y = scan.top(); y <= scan.bottom(); ++y) {
+    for (int x = scan.left(); x <= scan.right(); ++x) count += image.pixel(x, y) == wanted ? 1 : 0;
+  }
+  return count;
+}
+
+QString WindowTest::FocusName() {
+  QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr ? focus->objectName() : QString();
 }
 
 }  // namespace gui_testing

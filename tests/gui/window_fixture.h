@@ -53,6 +53,11 @@ class WindowTest : public ::testing::Test {
   int PlotsSince(std::uint64_t revision) const;
   /// Whether any pixel of the image has exactly this colour.
   static bool HasColour(const QImage& image, QColor colour, QRect area = QRect());
+  /// How many device pixels of the image in `area` (window pixels) have
+  /// exactly this colour.
+  static int ColourCount(const QImage& image, QColor colour, QRect area);
+  /// The object name of the widget that has the focus, or "".
+  static QString FocusName();
 
   std::unique_ptr<app::Window> model;
   app::Form1* form = nullptr;  // the model's

@@ -1,0 +1,50 @@
+#include "desktop/command_widgets.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include "desktop/focus_frame.h"
+#include "desktop/zoom.h"
+
+namespace desktop {
+namespace {
+
+// Inside the button's outline, clear of its caption.
+constexpr int kButtonFocusInsetPixels = 3;
+// Clear of the check box's last row, which overlaps the plot's edge below.
+constexpr int kCheckBoxFocusInsetPixels = 1;
+
+}  // namespace
+
+CommandButtonWidget::CommandButtonWidget(const Zoom& zoom, QWidget* window)
+    : QPushButton(window), zoom_(zoom) {
+  setAutoDefault(false);
+}
+
+void CommandButtonWidget::paintEvent(QPaintEvent* /*event*/) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.state &= ~QStyle::State_HasFocus;
+  painter.drawControl(QStyle::CE_PushButton, option);
+  painter.end();
+  if (hasFocus()) {
+    PaintFocusFrame(*this, zoom_.Pixels(kButtonFocusInsetPixels), zoom_.Pixels(kFocusFramePixels));
+  }
+}
+
+CheckBoxWidget::CheckBoxWidget(const Zoom& zoom, QWidget* window) : QCheckBox(window), zoom_(zoom) {}
+
+void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
+  QStylePainter painter(this);
+  QStyleOptionButton option;
+  initStyleOption(&option);
+  option.state &= ~QStyle::State_HasFocus;
+  painter.drawControl(QStyle::CE_CheckBox, option);
+  painter.end();
+  if (hasFocus()) {
+    PaintFocusFrame(*this, zoom_.Pixels(kCheckBoxFocusInsetPixels), zoom_.Pixels(kFocusFramePixels));
+  }
+}
+
+}  // namespace desktop
