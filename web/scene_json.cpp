@@ -1,8 +1,10 @@
 #include "web/scene_json.h"
 
+#include <optional>
 #include <variant>
 
 #include "app/constants.h"
+#include "app/focus_mark.h"
 
 namespace web {
 namespace {
@@ -117,7 +119,22 @@ void Picture(JsonWriter& json, const app::PictureBox& box) {
   json.EndObject();
 }
 
-void Control(JsonWriter& json, const app::ControlItem& c) {
+// Where the control's focus mark goes, by the model's rule: the page draws
+// it in its top layer while the control is not wholly in view.
+void Mark(JsonWriter& json, const app::Scene& scene, const app::ControlItem& c) {
+  const std::optional<app::FocusMark> mark = app::FocusMarkOf(scene, c.name);
+  if (!mark) return;
+  json.Key("focusMark");
+  json.BeginObject();
+  json.Key("inView");
+  json.Bool(mark->inView);
+  json.Key("showing");
+  json.Bool(mark->showing);
+  Pixels(json, "box", mark->box);
+  json.EndObject();
+}
+
+void Control(JsonWriter& json, const app::Scene& scene, const app::ControlItem& c) {
   json.BeginObject();
   Member(json, "name", c.name);
   Member(json, "kind", std::string(KindName(c.kind)));
@@ -141,6 +158,7 @@ void Control(JsonWriter& json, const app::ControlItem& c) {
   Member(json, "largeChange", c.largeChange);
   Member(json, "valueText", c.valueText);
   if (c.picture != nullptr) Picture(json, *c.picture);
+  Mark(json, scene, c);
   json.EndObject();
 }
 
@@ -159,7 +177,7 @@ void WriteScene(JsonWriter& json, const app::Scene& scene) {
   json.EndArray();
   json.Key("controls");
   json.BeginArray();
-  for (const app::ControlItem& control : scene.controls) Control(json, control);
+  for (const app::ControlItem& control : scene.controls) Control(json, scene, control);
   json.EndArray();
   json.Key("dragOutline");
   if (scene.dragOutline) {

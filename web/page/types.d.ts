@@ -41,6 +41,9 @@ export interface ControlItem {
   largeChange: number;
   valueText: string;
   picture?: { back: number; border: number; revision: number };
+  /** the model's rule for the focus mark: drawn at box (window pixels) in
+   * the top layer while the control is not wholly in view */
+  focusMark: { inView: boolean; showing: boolean; box: number[] };
 }
 
 export interface Scene {
