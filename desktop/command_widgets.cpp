@@ -1,7 +1,6 @@
 #include "desktop/command_widgets.h"
 
 #include <QStyleOptionButton>
-#include <QStylePainter>
 
 #include "desktop/focus_frame.h"
 #include "desktop/zoom.h"
@@ -22,29 +21,19 @@ CommandButtonWidget::CommandButtonWidget(const Zoom& zoom, QWidget* window)
 }
 
 void CommandButtonWidget::paintEvent(QPaintEvent* /*event*/) {
-  QStylePainter painter(this);
   QStyleOptionButton option;
   initStyleOption(&option);
-  option.state &= ~QStyle::State_HasFocus;
-  painter.drawControl(QStyle::CE_PushButton, option);
-  painter.end();
-  if (hasFocus()) {
-    PaintFocusFrame(*this, zoom_.Pixels(kButtonFocusInsetPixels), zoom_.Pixels(kFocusFramePixels));
-  }
+  PaintWithFocusFrame(*this, QStyle::CE_PushButton, option, zoom_.Pixels(kButtonFocusInsetPixels),
+                      zoom_.Pixels(kFocusFramePixels));
 }
 
 CheckBoxWidget::CheckBoxWidget(const Zoom& zoom, QWidget* window) : QCheckBox(window), zoom_(zoom) {}
 
 void CheckBoxWidget::paintEvent(QPaintEvent* /*event*/) {
-  QStylePainter painter(this);
   QStyleOptionButton option;
   initStyleOption(&option);
-  option.state &= ~QStyle::State_HasFocus;
-  painter.drawControl(QStyle::CE_CheckBox, option);
-  painter.end();
-  if (hasFocus()) {
-    PaintFocusFrame(*this, zoom_.Pixels(kCheckBoxFocusInsetPixels), zoom_.Pixels(kFocusFramePixels));
-  }
+  PaintWithFocusFrame(*this, QStyle::CE_CheckBox, option, zoom_.Pixels(kCheckBoxFocusInsetPixels),
+                      zoom_.Pixels(kFocusFramePixels));
 }
 
 }  // namespace desktop

@@ -1,6 +1,8 @@
 #include "desktop/focus_frame.h"
 
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QWidget>
 
 namespace desktop {
@@ -12,6 +14,16 @@ void PaintFocusFrame(QWidget& widget, int insetPixels, int framePixels) {
   painter.setBrush(Qt::NoBrush);
   const qreal inset = insetPixels + framePixels / 2.0;
   painter.drawRect(QRectF(widget.rect()).adjusted(inset, inset, -inset, -inset));
+}
+
+void PaintWithFocusFrame(QWidget& widget, QStyle::ControlElement element,
+                         QStyleOptionButton option, int insetPixels, int framePixels) {
+  option.state &= ~QStyle::State_HasFocus;
+  {
+    QStylePainter painter(&widget);
+    painter.drawControl(element, option);
+  }
+  if (widget.hasFocus()) PaintFocusFrame(widget, insetPixels, framePixels);
 }
 
 }  // namespace desktop

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
-#include <QStylePainter>
 
 #include "desktop/focus_frame.h"
 #include "desktop/qt_conversions.h"
@@ -81,13 +80,10 @@ void PointButton::keyPressEvent(QKeyEvent* event) {
 // button this small is hard to see and hides what the button is; the point
 // keeps its outline and shows the focus with a frame inside.
 void PointButton::paintEvent(QPaintEvent* /*event*/) {
-  QStylePainter painter(this);
   QStyleOptionButton option;
   initStyleOption(&option);
-  option.state &= ~QStyle::State_HasFocus;
-  painter.drawControl(QStyle::CE_PushButton, option);
-  painter.end();
-  if (hasFocus()) PaintFocusFrame(*this, zoom_.Pixels(kFocusInsetPixels), zoom_.Pixels(kFocusFramePixels));
+  PaintWithFocusFrame(*this, QStyle::CE_PushButton, option, zoom_.Pixels(kFocusInsetPixels),
+                      zoom_.Pixels(kFocusFramePixels));
 }
 
 }  // namespace desktop
