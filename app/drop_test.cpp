@@ -32,7 +32,7 @@ const ControlItem* ControlAt(const std::vector<ControlItem>& controls, double x,
 bool TakesDrop(const Form1& form, double x, double y) {
   // Half-open: the pixel just past the right or bottom edge is outside.
   const bool inside = x >= 0 && x < form.ScaleWidth && y >= 0 && y < form.ScaleHeight;
-  if (!inside || ControlAt(ControlsOf(form), x, y) != nullptr) return false;
+  if (!inside || ControlAt(ControlsOf(form, -1, Words::kNone), x, y) != nullptr) return false;
   return !OverLabelOrImage(form, static_cast<float>(x), static_cast<float>(y));
 }
 

@@ -54,6 +54,21 @@ std::optional<FocusMark> FocusMarkOf(const Scene& scene, std::string_view name) 
   const PixelBox client{0, 0, scene.widthPixels, scene.heightPixels};
   const PixelBox& box = it->box;
 
+  FocusMark mark;
+  mark.offscreen = Intersection(box, client) != box;
+  mark.box = box.Moved(ShiftInto(box.Left, box.Right, client.Right),
+                       ShiftInto(box.Top, box.Bottom, client.Bottom));
+  // Mostly a control lies inside the window with nothing above it: seen
+  // whole, with no pieces to work out.
+  const auto covers = [&](const ControlItem& above) {
+    return above.visible && !Empty(Intersection(above.box, box));
+  };
+  if (it->visible && !mark.offscreen && !Empty(box) && std::none_of(std::next(it), scene.controls.end(), covers)) {
+    mark.showing = true;
+    mark.inView = true;
+    return mark;
+  }
+
   std::vector<PixelBox> seen;
   if (it->visible) {
     const PixelBox inside = Intersection(box, client);
@@ -65,14 +80,9 @@ std::optional<FocusMark> FocusMarkOf(const Scene& scene, std::string_view name) 
     for (const PixelBox& piece : seen) Subtract(piece, above->box, rest);
     seen.swap(rest);
   }
-
-  FocusMark mark;
   const long long whole = static_cast<long long>(box.Width()) * box.Height();
   mark.showing = !seen.empty();
   mark.inView = mark.showing && Area(seen) == whole;
-  mark.offscreen = Intersection(box, client) != box;
-  mark.box = box.Moved(ShiftInto(box.Left, box.Right, client.Right),
-                       ShiftInto(box.Top, box.Bottom, client.Bottom));
   return mark;
 }
 

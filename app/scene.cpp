@@ -51,13 +51,14 @@ ControlItem CommandItem(const char* name, const CommandButton& button,
   return item;
 }
 
-ControlItem PointItem(const Form1& form, int index) {
+ControlItem PointItem(const Form1& form, int index, bool words) {
   const CommandButton& point = form.cmdSource(index);
   ControlItem item = Base("cmdSource" + std::to_string(index), ControlKind::kControlPoint, point,
                           point.TabIndex, point.ToolTipText);
   item.index = index;
   item.font = point.FontSpec;
   item.visible = point.Visible;
+  if (!words) return item;
   item.accessibleName = form.PointName(index);
   item.accessibleDescription = form.PointDescription(index);
   item.value = form.PointGain(index);
@@ -69,9 +70,10 @@ ControlItem PointItem(const Form1& form, int index) {
   return item;
 }
 
-ControlItem ScrollBarItem(const Form1& form) {
+ControlItem ScrollBarItem(const Form1& form, bool words) {
   const HScrollBar& bar = form.hscAlpha;
   ControlItem item = Base("hscAlpha", ControlKind::kScrollBar, bar, bar.TabIndex, bar.ToolTipText);
+  if (!words) return item;
   item.accessibleName = form.AlphaName();
   item.accessibleDescription = form.AlphaValueText();
   item.value = bar.Value;
@@ -83,25 +85,26 @@ ControlItem ScrollBarItem(const Form1& form) {
   return item;
 }
 
-ControlItem CheckBoxItem(const Form1& form) {
+ControlItem CheckBoxItem(const Form1& form, bool words) {
   const CheckBox& box = form.chkMemory;
   ControlItem item = Base("chkMemory", ControlKind::kCheckBox, box, box.TabIndex, box.ToolTipText);
   item.caption = box.Caption;
   item.font = box.FontSpec;
   item.foreColor = box.ForeColor;
   item.accessibleName = box.Caption;
-  item.accessibleDescription = form.MemoryDescription();
+  if (words) item.accessibleDescription = form.MemoryDescription();
   item.value = box.Value;
   item.maximum = 1;
   return item;
 }
 
-ControlItem PictureItem(const Form1& form, int readOut) {
+ControlItem PictureItem(const Form1& form, int readOut, bool words) {
   const PictureBox& box = form.picSpectrum;
   ControlItem item = Base("picSpectrum", ControlKind::kPictureBox, box, box.TabIndex, "");
+  item.picture = &box;
+  if (!words) return item;
   item.accessibleName = form.ImpulseName();
   item.accessibleDescription = form.ImpulseDescription();
-  item.picture = &box;
   item.value = readOut;
   if (readOut >= 0) item.valueText = form.ImpulseReadOut(readOut);
   return item;
@@ -118,6 +121,11 @@ const ControlItem* Scene::Find(std::string_view name) const {
 
 std::vector<SurfaceItem> SurfaceOf(const Form1& form) {
   std::vector<SurfaceItem> surface;
+  // The axes and captions, the image, and the arrays of labels, markers and
+  // lines.
+  constexpr int kSingleItems = 10;
+  surface.reserve(kSingleItems + form.lblAt.Count() + form.cmdShape.Count() + form.lneFreq.Count() +
+                  form.lneRotate.Count() + form.lneShift.Count());
   Add(surface, form.Line1);
   Add(surface, form.Line2);
   Add(surface, form.Label1);
@@ -136,18 +144,21 @@ std::vector<SurfaceItem> SurfaceOf(const Form1& form) {
   return surface;
 }
 
-std::vector<ControlItem> ControlsOf(const Form1& form, int readOut) {
+std::vector<ControlItem> ControlsOf(const Form1& form, int readOut, Words words) {
+  const bool said = words == Words::kSaid;
   std::vector<ControlItem> controls;
-  for (int i = 0; i <= 7; ++i) controls.push_back(PointItem(form, i));
-  controls.push_back(PictureItem(form, readOut));
-  controls.push_back(CheckBoxItem(form));
+  constexpr int kOtherControls = 9;  // the command column, Memory and the plot
+  controls.reserve(form.cmdSource.Count() + kOtherControls);
+  for (int i = 0; i <= 7; ++i) controls.push_back(PointItem(form, i, said));
+  controls.push_back(PictureItem(form, readOut, said));
+  controls.push_back(CheckBoxItem(form, said));
   controls.push_back(CommandItem("cmdSorvane", form.cmdSorvane));
-  controls.push_back(PointItem(form, 8));
+  controls.push_back(PointItem(form, 8, said));
   controls.push_back(CommandItem("cmdRandom", form.cmdRandom));
-  controls.push_back(CommandItem("cmdRotate", form.cmdRotate, form.RotateDescription()));
-  controls.push_back(CommandItem("cmdShift", form.cmdShift, form.ShiftDescription()));
+  controls.push_back(CommandItem("cmdRotate", form.cmdRotate, said ? form.RotateDescription() : ""));
+  controls.push_back(CommandItem("cmdShift", form.cmdShift, said ? form.ShiftDescription() : ""));
   controls.push_back(CommandItem("cmdRC", form.cmdRC));
-  controls.push_back(ScrollBarItem(form));
+  controls.push_back(ScrollBarItem(form, said));
   return controls;
 }
 

@@ -133,8 +133,12 @@ struct Scene {
 /// The surface of `form`, bottom to top.
 std::vector<SurfaceItem> SurfaceOf(const Form1& form);
 
+/// Whether controls come with what they say (names, descriptions, value
+/// texts), or only with where they stand, for a test of positions.
+enum class Words { kSaid, kNone };
+
 /// The windowed controls of `form`, bottom to top, with the plot's read-out
 /// on sample `readOut` (-1: none).
-std::vector<ControlItem> ControlsOf(const Form1& form, int readOut = -1);
+std::vector<ControlItem> ControlsOf(const Form1& form, int readOut = -1, Words words = Words::kSaid);
 
 }  // namespace app

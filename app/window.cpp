@@ -163,7 +163,7 @@ Scene Window::View() const {
   scene.timerInterval = form.Timer1.Enabled ? form.Timer1.Interval : 0;
   scene.surface = SurfaceOf(form);
   scene.controls = ControlsOf(form, readOut_);
-  scene.dragOutline = platform.gesture.Outline();
+  scene.dragOutline = DragOutline();
   return scene;
 }
 

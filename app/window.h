@@ -39,6 +39,9 @@ class Window {
 
   /// What the window shows now.
   Scene View() const;
+  /// The scene's drag outline alone, for a front end that follows a drag's
+  /// moves without the rest of the scene.
+  std::optional<PixelBox> DragOutline() const { return platform.gesture.Outline(); }
 
   WindowPlatform platform;
   Form1 form{platform};

@@ -116,8 +116,10 @@ void SorvaneWindow::ConnectEvents() {
           [this](int keyCode, int shift) { Apply(app::Key{"picSpectrum", keyCode, shift}); });
   for (PointButton* point : points_) {
     connect(point, &PointButton::Pressed, this, &SorvaneWindow::OnPointPressed);
+    // A move while a point is dragged changes only where the outline is.
     connect(point, &PointButton::Moved, this, [this](QPointF at) {
-      Apply(app::Move{Twips(at.x(), zoom_), Twips(at.y(), zoom_)});
+      model_.Apply(app::Move{Twips(at.x(), zoom_), Twips(at.y(), zoom_)});
+      ShowOutline(model_.DragOutline());
     });
     connect(point, &PointButton::Released, this, [this](Qt::MouseButton button, QPointF at) {
       Apply(app::Release{ButtonCode(button), Twips(at.x(), zoom_), Twips(at.y(), zoom_)});
@@ -131,8 +133,11 @@ void SorvaneWindow::ConnectEvents() {
   }
 }
 
+// An intent the model did not take (one that came while a message box of
+// another event was open) may have left a widget out of step with the
+// model: then every control is shown afresh.
 void SorvaneWindow::Apply(const app::Intent& intent) {
-  model_.Apply(intent);
+  if (!model_.Apply(intent)) shown_.clear();
   Refresh();
 }
 
@@ -141,10 +146,13 @@ void SorvaneWindow::Dispatch(const std::function<void()>& handler) {
   Refresh();
 }
 
+// A press begins a drag at most: nothing else in the window changes before
+// the drop, so only the outline is shown (and a tick shows all anyway).
 void SorvaneWindow::OnPointPressed(int index, Qt::MouseButton button,
                                    Qt::KeyboardModifiers modifiers, QPointF inWindow) {
-  Apply(app::Press{index, ButtonCode(button), ShiftState(modifiers), Twips(inWindow.x(), zoom_),
-                   Twips(inWindow.y(), zoom_)});
+  model_.Apply(app::Press{index, ButtonCode(button), ShiftState(modifiers),
+                          Twips(inWindow.x(), zoom_), Twips(inWindow.y(), zoom_)});
+  ShowOutline(model_.DragOutline());
 }
 
 void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
@@ -155,8 +163,22 @@ void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
   }
 }
 
+// A control whose item is as last shown is left alone, unless the user's
+// hand holds it, which may have put its widget out of step with the item.
 void SorvaneWindow::ShowControl(const app::ControlItem& item) {
   QWidget* widget = widgets_.at(item.name);
+  const bool held = (widget == hscAlpha_ && hscAlpha_->isSliderDown()) ||
+                    (widget == chkMemory_ && chkMemory_->isDown());
+  auto [shown, first] = shown_.try_emplace(item.name, item);
+  if (!first && !held && shown->second == item) {
+    if (widget == picSpectrum_) picSpectrum_->Show(item);  // its strokes may have changed
+    return;
+  }
+  if (held) {
+    shown_.erase(shown);
+  } else {
+    shown->second = item;
+  }
   SetGeometry(widget, zoom_.Box(item.box));
   if (widget->isVisibleTo(this) != item.visible) widget->setVisible(item.visible);
   ShowTexts(widget, item);
@@ -192,9 +214,13 @@ void SorvaneWindow::ShowControl(const app::ControlItem& item) {
 
 void SorvaneWindow::Refresh() {
   app::Scene scene = model_.View();
+  const bool changed = scene.controls != shownControls_;
   for (const app::ControlItem& item : scene.controls) ShowControl(item);
   ShowOutline(scene.dragOutline);
-  ShowFocus(scene);
+  if (changed) {
+    ShowFocus(scene);
+    shownControls_ = std::move(scene.controls);
+  }
   if (scene.surface != painted_ || scene.back != back_) {
     back_ = scene.back;
     painted_ = std::move(scene.surface);

@@ -104,6 +104,9 @@ class SorvaneWindow : public QWidget {
   app::Window& model_;
   Pictures pictures_;
   std::map<std::string, QWidget*, std::less<>> widgets_;  // by the model's names
+  // What each widget and the focus mark last showed, to touch only what changes.
+  std::map<std::string, app::ControlItem, std::less<>> shown_;
+  std::vector<app::ControlItem> shownControls_;
   std::array<PointButton*, 9> points_{};
   AlphaScrollBar* hscAlpha_ = nullptr;
   QCheckBox* chkMemory_ = nullptr;

@@ -83,6 +83,9 @@ void SorvaneWindow::ApplyZoom() {
     if (widget->style() != (style != nullptr ? style : QApplication::style())) widget->setStyle(style);
     widget->setFont(WidgetFont(item.font, zoom_.Factor()));
   }
+  // Every control, and the focus mark, again at the new size.
+  shown_.clear();
+  shownControls_.clear();
   Refresh();
   update();
   // A window grown past the screen's edge comes back inside it.

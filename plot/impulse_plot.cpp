@@ -1,4 +1,6 @@
 // The impulse-response plot in picSpectrum, with its memory trace.
+#include <span>
+
 #include "app/form1.h"
 #include "base/numeric.h"
 #include "plot/constants.h"
@@ -6,30 +8,34 @@
 namespace app {
 namespace {
 
-// A point of a trace in the box's scale units (twips), double precision
-// until it is drawn.
-struct Point {
-  double x;
-  double y;
-};
-
-// A trace segment is two strokes, the second one 15 units lower, which
+// A point of a trace as it is drawn, in the box's scale units (twips): its
+// place, and its height 15 units lower for the second stroke, which
 // thickens the trace. A height beyond single precision raises here, with
 // the strokes before it drawn.
-void DrawSegment(PictureBox& box, Point p, Point q) {
-  box.Line(base::ToSingle(p.x), base::ToSingle(p.y), base::ToSingle(q.x), base::ToSingle(q.y));
-  box.Line(base::ToSingle(p.x), base::ToSingle(p.y + plot::kTraceDoubling), base::ToSingle(q.x),
-           base::ToSingle(q.y + plot::kTraceDoubling));
+struct Drawn {
+  float x;
+  float y;
+  float yLow;
+};
+
+Drawn DrawnAt(double x, double y) {
+  return {base::ToSingle(x), base::ToSingle(y), base::ToSingle(y + plot::kTraceDoubling)};
+}
+
+void DrawSegment(PictureBox& box, Drawn p, Drawn q) {
+  box.Line(p.x, p.y, q.x, q.y);
+  box.Line(p.x, p.yLow, q.x, q.yLow);
 }
 
 // The trace through samples 0 .. 1023 from `start`: sample k at
 // (width * k / 1024, yZero - yScale * sample).
-void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Point start, double yZero,
+void DrawTrace(PictureBox& box, const base::FixedArray<1024>& trace, Drawn start, double yZero,
                double yScale) {
   const double width = box.ScaleWidth();
-  Point previous = start;
+  const std::span<const double> samples = trace.Span();
+  Drawn previous = start;
   for (int k = 0; k < plot::kPlotSamples; ++k) {
-    const Point point{width * k / plot::kPlotSamples, yZero - yScale * trace(k)};
+    const Drawn point = DrawnAt(width * k / plot::kPlotSamples, yZero - yScale * samples[k]);
     DrawSegment(box, previous, point);
     previous = point;
   }
@@ -59,11 +65,11 @@ void Form1::PlotImpulse(const base::FixedArray<1024>& dImpulse, PictureBox& picP
   }
   if (bMemoryHeld) {
     picPic.ForeColor = kGreen;
-    DrawTrace(picPic, dMemory, {0.0, yZero}, yZero, yScale);
+    DrawTrace(picPic, dMemory, DrawnAt(0.0, yZero), yZero, yScale);
   }
 
   picPic.ForeColor = lColour;
-  DrawTrace(picPic, dImpulse, {0.0, static_cast<double>(picPic.ScaleHeight())}, yZero, yScale);
+  DrawTrace(picPic, dImpulse, DrawnAt(0.0, picPic.ScaleHeight()), yZero, yScale);
 }
 
 void Form1::chkMemory_Click() {
