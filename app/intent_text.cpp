@@ -8,6 +8,7 @@
 
 #include "app/constants.h"
 #include "base/number_text.h"
+#include "base/overloaded.h"
 
 namespace app {
 namespace {
@@ -16,13 +17,6 @@ constexpr double kIntLow = std::numeric_limits<int>::min();
 constexpr double kIntHigh = std::numeric_limits<int>::max();
 
 std::string Number(double value) { return base::GeneralText(value, kExactDoubleDigits); }
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // strtod reads "." whatever the locale only in the C locale; the numbers here
 // are written by GeneralText, which never writes another separator, so a
@@ -47,7 +41,7 @@ std::optional<int> ReadInt(const std::string& word) {
 
 std::string IntentText(const Intent& intent) {
   return std::visit(
-      Overloaded{
+      base::Overloaded{
           [](const Load&) -> std::string { return "load"; },
           [](const Press& p) {
             return "press " + std::to_string(p.index) + " " + std::to_string(p.button) + " " +

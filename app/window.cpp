@@ -6,18 +6,12 @@
 
 #include "app/constants.h"
 #include "app/drop_test.h"
+#include "base/overloaded.h"
 
 namespace app {
 namespace {
 
 constexpr std::string_view kPointPrefix = "cmdSource";
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 // A code from outside that does not fit the handlers' 16-bit arguments
 // becomes one that no handler takes.
@@ -58,7 +52,7 @@ bool Window::Dispatch(const std::function<void()>& handler) {
 bool Window::Apply(const Intent& intent) {
   if (busy_) return false;
   return std::visit(
-      Overloaded{
+      base::Overloaded{
           [&](const Load&) { return Dispatch([&] { form.Form_Load(); }); },
           [&](const Press& press) { return ApplyPress(press); },
           [&](const Move& move) {

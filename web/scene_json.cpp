@@ -5,16 +5,10 @@
 
 #include "app/constants.h"
 #include "app/focus_mark.h"
+#include "base/overloaded.h"
 
 namespace web {
 namespace {
-
-template <class... Handlers>
-struct Overloaded : Handlers... {
-  using Handlers::operator()...;
-};
-template <class... Handlers>
-Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 void Box(JsonWriter& json, const app::Rect& r) {
   json.Key("box");
@@ -65,7 +59,7 @@ void Member(JsonWriter& json, const char* key, double value) {
 
 void Surface(JsonWriter& json, const app::SurfaceItem& item) {
   json.BeginObject();
-  std::visit(Overloaded{
+  std::visit(base::Overloaded{
                  [&](const app::LineItem& line) {
                    Member(json, "type", std::string("line"));
                    json.Key("ends");
