@@ -12,8 +12,7 @@
 #include "desktop/accessibles.h"
 #include "desktop/alpha_scroll_bar.h"
 #include "desktop/command_widgets.h"
-#include "desktop/drag_outline.h"
-#include "desktop/focus_overlay.h"
+#include "desktop/overlay_frame.h"
 #include "desktop/message_box.h"
 #include "desktop/picture_box_widget.h"
 #include "desktop/point_button.h"
@@ -78,8 +77,8 @@ void SorvaneWindow::BuildWidgets(const app::Scene& scene) {
     widget->setFont(WidgetFont(item.font, zoom_.Factor()));
     widgets_.emplace(item.name, widget);
   }
-  outline_ = new DragOutline(zoom_, this);
-  focusMark_ = new FocusOverlay(zoom_, this);
+  outline_ = new OverlayFrame(OverlayFrame::Look::kDragOutline, QStringLiteral("dragOutline"), zoom_, this);
+  focusMark_ = new OverlayFrame(OverlayFrame::Look::kFocusMark, QStringLiteral("focusOverlay"), zoom_, this);
   SetTabOrder(scene);
   ConnectShortcuts();
 }
@@ -158,7 +157,7 @@ void SorvaneWindow::OnPointPressed(int index, Qt::MouseButton button,
 void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
   if (outline) {
     outline_->ShowAt(zoom_.Box(*outline));
-  } else if (outline_->isVisible()) {
+  } else {
     outline_->Hide();
   }
 }

@@ -21,8 +21,7 @@ class QTimer;
 namespace desktop {
 
 class AlphaScrollBar;
-class DragOutline;
-class FocusOverlay;
+class OverlayFrame;
 class PictureBoxWidget;
 class PointButton;
 class ZoomStyle;
@@ -111,8 +110,8 @@ class SorvaneWindow : public QWidget {
   AlphaScrollBar* hscAlpha_ = nullptr;
   QCheckBox* chkMemory_ = nullptr;
   PictureBoxWidget* picSpectrum_ = nullptr;
-  DragOutline* outline_ = nullptr;
-  FocusOverlay* focusMark_ = nullptr;
+  OverlayFrame* outline_ = nullptr;
+  OverlayFrame* focusMark_ = nullptr;
   std::vector<QWidget*> tabOrder_;
   QMetaObject::Connection focusFollower_;
   Zoom zoom_;

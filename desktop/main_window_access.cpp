@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "app/focus_mark.h"
-#include "desktop/focus_overlay.h"
+#include "desktop/overlay_frame.h"
 #include "desktop/main_window.h"
 #include "desktop/point_button.h"
 

@@ -3,7 +3,7 @@
 // model's, tested there).
 #include <QWidget>
 
-#include "desktop/drag_outline.h"
+#include "desktop/overlay_frame.h"
 
 #include "tests/gui/window_fixture.h"
 
@@ -32,7 +32,7 @@ TEST_F(DragDrop, OutlineFollowsThePointerWhileThePointStays) {
   const QPoint to(150, 140);
   Press(from);
   MoveTo(to);
-  auto* outline = window->findChild<desktop::DragOutline*>("dragOutline");
+  auto* outline = window->findChild<desktop::OverlayFrame*>("dragOutline");
   ASSERT_TRUE(outline->isVisible());
   EXPECT_EQ(outline->Box(), before.translated(to - from));
   EXPECT_EQ(window->findChild<QWidget*>("cmdSource1")->geometry(), before);
