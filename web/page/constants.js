@@ -16,6 +16,12 @@ export const kRestMs = 700;
 export const kHoldMs = 500;
 /** How far a held finger may wander before the hold is a drag, pixels. */
 export const kHoldSlopPixels = 8;
+/** How far from a small control a finger or a pen still takes it: CSS
+ * pixels on the screen, half of the 44-pixel target touch guidelines ask. */
+export const kFingerReachPixels = 22;
+/** How long after a press beside a control the browser's own click of that
+ * tap is not taken as a second press, ms. */
+export const kTapClickMs = 500;
 /** Pixels between the pointer and its tip. */
 export const kTipOffsetPixels = 16;
 

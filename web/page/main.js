@@ -8,6 +8,7 @@ import { Tooltip, listenForTips } from './tooltip.js';
 import { Controls } from './controls.js';
 import { listenToKeys } from './keys.js';
 import { listenToPointer } from './pointer.js';
+import { listenForFingers } from './fingers.js';
 import { copyPicture, windowPicture } from './copy.js';
 import { showFocusMark } from './focus_mark.js';
 
@@ -60,7 +61,7 @@ class Page {
     const points = this.scene.controls.filter((item) => item.kind === 'point')
       .sort((a, b) => a.index - b.index)
       .map((item) => /** @type {HTMLElement} */ (this.controls.elements.get(item.name)));
-    listenToPointer(this.client, points, {
+    const pressPoint = listenToPointer(this.client, points, {
       press: (index, button, shift, x, y) => apply(() => model.press(index, button, shift, x, y)),
       // Moves come faster than frames: the outline is shown once a frame.
       move: (x, y) => {
@@ -69,6 +70,12 @@ class Page {
       },
       release: (button, x, y) => apply(() => model.release(button, x, y)),
       cancel: () => apply(() => model.cancel()),
+    });
+    listenForFingers(this.client, {
+      controls: () => this.scene.controls,
+      elements: this.controls.elements,
+      point: pressPoint,
+      scrollBar: (event) => this.controls.scrollBar?.pointerDown(event),
     });
     listenForTips(this.tooltip, this.client, this.controls.elements,
       (name) => this.scene.controls.find((control) => control.name === name),
