@@ -22,6 +22,10 @@ export const kFingerReachPixels = 22;
 /** How long after a press beside a control the browser's own click of that
  * tap is not taken as a second press, ms. */
 export const kTapClickMs = 500;
+/** How much larger the lesson must get on turning the screen for the hint
+ * to say so, and the least room the hint needs, CSS pixels. */
+export const kTurnGain = 1.25;
+export const kHintPixels = 48;
 /** Pixels between the pointer and its tip. */
 export const kTipOffsetPixels = 16;
 

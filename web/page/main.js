@@ -12,7 +12,7 @@ import { listenForFingers } from './fingers.js';
 import { copyPicture, windowPicture } from './copy.js';
 import { showFocusMark } from './focus_mark.js';
 
-import { kPlotSamples } from './constants.js';
+import { kHintPixels, kPlotSamples, kTurnGain } from './constants.js';
 
 /** @param {string} id */
 function byId(id) { return /** @type {HTMLElement} */ (document.getElementById(id)); }
@@ -21,7 +21,9 @@ class Page {
   /** @param {Model} model */
   constructor(model) {
     this.model = model;
+    this.lesson = byId('lesson');
     this.client = byId('client');
+    this.turnHint = byId('turn-hint');
     this.surface = /** @type {HTMLCanvasElement} */ (byId('surface'));
     this.outline = byId('outline');
     this.focusMark = byId('focus-mark');
@@ -96,10 +98,23 @@ class Page {
     this.refresh();
   }
 
-  /** Fits the window into the browser's, scaled down as a whole if need be. */
+  /**
+   * Fits the window into the browser's, scaled down as a whole if need be,
+   * and says when turning the screen would show it larger.
+   */
   fit() {
-    const scale = Math.min(1, window.innerWidth / this.scene.width, window.innerHeight / this.scene.height);
+    // The layout viewport: it stays put while the user pinch-zooms.
+    const { clientWidth: width, clientHeight: height } = document.documentElement;
+    const scaleAt = (/** @type {number} */ across, /** @type {number} */ down) =>
+      Math.min(1, across / this.scene.width, down / this.scene.height);
+    const scale = scaleAt(width, height);
     this.client.style.transform = scale < 1 ? `scale(${scale})` : '';
+    this.lesson.style.width = `${this.scene.width * scale}px`;
+    this.lesson.style.height = `${this.scene.height * scale}px`;
+    const below = (height - this.scene.height * scale) / 2;
+    this.turnHint.hidden = !(window.matchMedia('(pointer: coarse)').matches &&
+      scaleAt(height, width) >= kTurnGain * scale && below >= kHintPixels);
+    this.turnHint.style.top = `${height - below}px`;
   }
 
   /**
