@@ -86,7 +86,10 @@ export class Controls {
         box.type = 'checkbox';
         box.id = `${item.name}-box`;
         box.addEventListener('change', () => handlers.setValue(item.name, box.checked ? 1 : 0));
-        label.append(box, document.createElement('span'));
+        // The box carries the name; its caption, read once already, is for the eye.
+        const caption = document.createElement('span');
+        caption.setAttribute('aria-hidden', 'true');
+        label.append(box, caption);
         this.checkBox = box;
         return label;
       }
@@ -150,6 +153,7 @@ export class Controls {
         const box = /** @type {HTMLInputElement} */ (this.checkBox);
         const caption = /** @type {HTMLElement} */ (element.lastElementChild);
         setText(caption, item.caption);
+        setAttribute(box, 'aria-label', item.accessibleName);
         element.style.font = cssFont(item.font);
         element.style.color = cssColour(item.fore);
         // A box held by the pointer keeps its state until the click completes.
