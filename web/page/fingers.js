@@ -1,6 +1,6 @@
-// A finger or a pen that lands beside a small control, on the bare window
-// or on the plot, presses the control within its reach (reach.js) as if it
-// had landed on it: a point is dragged, the scroll bar's arrow or thumb is
+// A finger or a pen that lands beside a small control, on the bare window,
+// on the plot or just outside the window, presses the control within its
+// reach (reach.js) as if it had landed on it: a point is dragged, the scroll bar's arrow or thumb is
 // held, a button or the check box is clicked when the finger lifts within
 // reach. What goes to the model is what the control itself sends.
 import { kTapClickMs, kTwipsPerPixel } from './constants.js';
@@ -16,17 +16,17 @@ import { twipsOf } from './pointer.js';
  */
 
 /**
- * Listens for fingers and pens beside the controls of `client`.
- * @param {HTMLElement} client @param {FingerHandlers} handlers
+ * Listens for fingers and pens on `stage` beside the controls of `client`.
+ * @param {HTMLElement} stage @param {HTMLElement} client @param {FingerHandlers} handlers
  */
-export function listenForFingers(client, handlers) {
+export function listenForFingers(stage, client, handlers) {
   /** A button or the check box held from beside it. */
   /** @type {{ id: number, item: import('./types').ControlItem, element: HTMLElement } | null} */
   let held = null;
   /** Until when the browser's own click of a tap beside a control is not passed on. */
   let ignoreClicksUntil = -Infinity;
 
-  /** The control within reach of the event, and where it is in window pixels. @param {PointerEvent} event */
+  /** The control within reach of the event. @param {PointerEvent} event */
   const inReach = (event) => {
     const at = twipsOf(client, event);
     const x = at.x / kTwipsPerPixel;
@@ -34,11 +34,12 @@ export function listenForFingers(client, handlers) {
     return fingerTarget(handlers.controls(), x, y, fingerReach(client));
   };
 
-  client.addEventListener('pointerdown', (event) => {
+  stage.addEventListener('pointerdown', (event) => {
     ignoreClicksUntil = -Infinity;
-    if (event.pointerType === 'mouse' || !event.isPrimary || held) return;
-    const on = /** @type {Element} */ (event.target).closest('#controls > *');
-    if (on && handlers.controls().find((control) => control.name === on.id)?.kind !== 'picture') return;
+    if (event.pointerType === 'mouse' || !event.isPrimary || held || client.hidden) return;
+    const target = /** @type {Element} */ (event.target);
+    const on = target.closest('#controls > *');
+    if (target.closest('dialog') || (on && handlers.controls().find((control) => control.name === on.id)?.kind !== 'picture')) return;
     const item = inReach(event);
     const element = item && handlers.elements.get(item.name);
     if (!item || !element) return;

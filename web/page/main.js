@@ -73,7 +73,7 @@ class Page {
       release: (button, x, y) => apply(() => model.release(button, x, y)),
       cancel: () => apply(() => model.cancel()),
     });
-    listenForFingers(this.client, {
+    listenForFingers(byId('stage'), this.client, {
       controls: () => this.scene.controls,
       elements: this.controls.elements,
       point: pressPoint,

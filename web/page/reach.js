@@ -2,7 +2,7 @@
 // and lands beside what it aims at, more so when the lesson is scaled down
 // on a phone: a finger or a pen that presses within reach of a small
 // control takes it. A mouse keeps the exact hit rules.
-import { kFingerReachPixels } from './constants.js';
+import { kArrowPixels, kFingerReachPixels } from './constants.js';
 
 /** @typedef {import('./types').ControlItem} ControlItem */
 
@@ -68,7 +68,9 @@ export function fingerTarget(controls, x, y, reach) {
     if (item.kind === 'point' || item.kind === 'picture' || !item.visible || !item.enabled) continue;
     const [left, top, right, bottom] = item.box;
     const { dx, dy } = offsetFrom(item.box, x, y);
-    if (!withinReach(dx, left, right, reach) || !withinReach(dy, top, bottom, reach)) continue;
+    // Across, the scroll bar reaches as far as the arrows at its ends.
+    const across = item.kind === 'scrollbar' ? kArrowPixels : right - left;
+    if (!withinReach(dx, 0, across, reach) || !withinReach(dy, top, bottom, reach)) continue;
     const away = Math.hypot(dx, dy);
     if (away < distance) [nearest, distance] = [item, away];
   }
