@@ -31,16 +31,19 @@ export async function launch() {
  * Opens the page in a new context. The faults it shows on the way (console
  * errors, uncaught errors, a crash, any request that leaves the file) are
  * kept in `faults`. With `clock` the test owns the page's timers: Timer1
- * ticks only when the test runs the clock.
+ * ticks only when the test runs the clock. `emulate` adds to the context's
+ * options (a phone, a contrast theme).
  * @param {import('playwright-core').Browser} browser
  * @param {{ ratio?: number, touch?: boolean, clock?: boolean, record?: boolean,
- *   viewport?: { width: number, height: number }, before?: (page: import('playwright-core').Page) => Promise<void> }} [how]
+ *   viewport?: { width: number, height: number }, before?: (page: import('playwright-core').Page) => Promise<void>,
+ *   emulate?: import('playwright-core').BrowserContextOptions }} [how]
  */
 export async function openPage(browser, how = {}) {
   const context = await browser.newContext({
     viewport: how.viewport ?? { width: 1100, height: 800 },
     deviceScaleFactor: how.ratio ?? 1,
     hasTouch: how.touch ?? false,
+    ...how.emulate,
   });
   const page = await context.newPage();
   /** @type {string[]} */
