@@ -1,8 +1,9 @@
 // A finger or a pen that lands beside a small control, on the bare window,
 // on the plot or just outside the window, presses the control within its
-// reach (reach.js) as if it had landed on it: a point is dragged, the scroll bar's arrow or thumb is
-// held, a button or the check box is clicked when the finger lifts within
-// reach. What goes to the model is what the control itself sends.
+// reach (reach.js) as if it had landed on it: a point is dragged, the
+// scroll bar's arrow or thumb is held, a button or the check box is clicked
+// when the finger lifts within reach. What goes to the model is what the
+// control itself sends.
 import { kTapClickMs, kTwipsPerPixel } from './constants.js';
 import { fingerReach, fingerTarget } from './reach.js';
 import { twipsOf } from './pointer.js';
@@ -63,6 +64,7 @@ export function listenForFingers(stage, client, handlers) {
 
   /** @param {PointerEvent} event @param {boolean} lifted */
   const end = (event, lifted) => {
+    // A gesture begun beside a control ends: its tap's click follows soon.
     if (event.pointerId === held?.id || ignoreClicksUntil === Infinity) ignoreClicksUntil = performance.now() + kTapClickMs;
     if (!held || event.pointerId !== held.id) return;
     const { item, element } = held;

@@ -22,7 +22,7 @@ export function fingerReach(element) {
  * 0 inside.
  * @param {number[]} box @param {number} x @param {number} y
  */
-export function offsetFrom([left, top, right, bottom], x, y) {
+function offsetFrom([left, top, right, bottom], x, y) {
   return { dx: Math.max(left - x, 0, x - right), dy: Math.max(top - y, 0, y - bottom) };
 }
 
