@@ -10,7 +10,7 @@ import { storm } from './storm.mjs';
 
 // Sized for WebDriver's pace on a loaded machine; Chromium, which owns the
 // clock, runs a longer storm (storm.test.mjs).
-const kEvents = { firefox: 1000, webkit: 400 };
+const kEvents = { firefox: 1000, webkit: 300 };
 const kSeed = 20261208;
 const engine = /** @type {'firefox' | 'webkit'} */ (options.engine);
 
