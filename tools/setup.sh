@@ -18,7 +18,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file   # packaging checks
   lintian                                      # Debian's own check of the .deb
   locales                                      # a comma-decimal locale for the caption tests
-  python3 chromium                             # the browser page's one file; the browser its tests run in
+  python3 chromium firefox-esr webkit2gtk-driver  # the browser page's one file; the engines its tests run in
 )
 # The captions must not follow the locale's decimal separator; the tests
 # prove it under this one.

@@ -12,9 +12,9 @@ import { chromium } from 'playwright-core';
 
 export const kTwips = 15;
 
-/** The command line: --page FILE --replay PROGRAM. */
+/** The command line: --page FILE --replay PROGRAM [--engine chromium|firefox|webkit]. */
 export const options = parseArgs({
-  options: { page: { type: 'string' }, replay: { type: 'string' } },
+  options: { page: { type: 'string' }, replay: { type: 'string' }, engine: { type: 'string' } },
 }).values;
 
 /** Chromium as every test runs it: headless, private, pixels pinned. */
@@ -46,17 +46,7 @@ export async function openPage(browser, how = {}) {
     ...how.emulate,
   });
   const page = await context.newPage();
-  /** @type {string[]} */
-  const faults = [];
-  page.on('console', (message) => {
-    if (message.type() === 'error') faults.push(`console error: ${message.text().slice(0, 300)}`);
-  });
-  page.on('pageerror', (error) => faults.push(`page error: ${error.message}`));
-  page.on('crash', () => faults.push('the page crashed'));
-  page.on('request', (request) => {
-    const url = request.url();
-    if (!url.startsWith('file:') && !url.startsWith('data:')) faults.push(`request: ${url}`);
-  });
+  const faults = keepFaults(page, 'crash');
   if (how.clock) await page.clock.install({ time: 0 });
   if (how.before) await how.before(page);
   const url = pathToFileURL(/** @type {string} */ (options.page)).href + (how.record ? '#record' : '');
@@ -67,6 +57,28 @@ export async function openPage(browser, how = {}) {
   }
   await page.waitForSelector('html[data-ready]', { state: 'attached', timeout: 20000 });
   return { context, page, faults };
+}
+
+/**
+ * Keeps the faults `page` shows from now on: console errors, uncaught
+ * errors, a crash (the event `crash`), any request that leaves the file.
+ * playwright's pages and puppeteer's name these events alike.
+ * @param {{ on: (event: any, listener: (value: any) => void) => unknown }} page
+ * @param {string} crash
+ */
+export function keepFaults(page, crash) {
+  /** @type {string[]} */
+  const faults = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') faults.push(`console error: ${message.text().slice(0, 300)}`);
+  });
+  page.on('pageerror', (error) => faults.push(`page error: ${error.message}`));
+  page.on(crash, () => faults.push('the page crashed'));
+  page.on('request', (request) => {
+    const url = request.url();
+    if (!url.startsWith('file:') && !url.startsWith('data:')) faults.push(`request: ${url}`);
+  });
+  return faults;
 }
 
 /** The model's scene, from the page. @param {import('playwright-core').Page} page */
@@ -97,7 +109,7 @@ export async function pagePoint(page, x, y) {
  * Replays the page's record of intents on the native model and compares
  * everything the two windows hold. Returns '' when they agree, or the first
  * lines that differ.
- * @param {import('playwright-core').Page} page
+ * @param {{ evaluate: (script: () => any) => Promise<any> }} page playwright's Page, or an engine's Tab
  */
 export async function stateDifference(page) {
   const { log, state } = await page.evaluate(() => {
@@ -159,9 +171,18 @@ export class Report {
  * Runs `body` with a browser and a report, and always closes the browser.
  * @param {(browser: import('playwright-core').Browser, report: Report) => Promise<void>} body
  */
-export async function run(body) {
+export function run(body) {
+  return runWith(launch, body);
+}
+
+/**
+ * Runs `body` with what `start` launches and a report, and always closes it.
+ * @template {{ close: () => Promise<void> }} T
+ * @param {() => Promise<T>} start @param {(browser: T, report: Report) => Promise<void>} body
+ */
+export async function runWith(start, body) {
   const report = new Report();
-  const browser = await launch();
+  const browser = await start();
   try {
     await body(browser, report);
   } catch (error) {
