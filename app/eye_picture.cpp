@@ -39,13 +39,15 @@ struct Point {
 // on the threshold.
 double Held(double value) { return std::isnan(value) ? 0.0 : std::clamp(value, -kHeldReach, kHeldReach); }
 
-// A trace's values folded into one word: equal traces give equal words.
-// Adding +0 makes a -0 (a mirrored zero sum) +0, which it equals.
+// A few of a trace's values folded into one word: equal traces give equal
+// words, and Equal tells apart the unequal ones that meet. Adding +0 makes a
+// -0 (a mirrored zero sum) +0, which it equals.
 std::uint64_t Fingerprint(const double* trace) {
   constexpr std::uint64_t kBasis = 14695981039346656037ull;
   constexpr std::uint64_t kPrime = 1099511628211ull;
+  constexpr int kEvery = 16;
   std::uint64_t print = kBasis;
-  for (int k = 0; k < kEyeOffsets; ++k) print = (print ^ base::BitCast<std::uint64_t>(trace[k] + 0.0)) * kPrime;
+  for (int k = 0; k < kEyeOffsets; k += kEvery) print = (print ^ base::BitCast<std::uint64_t>(trace[k] + 0.0)) * kPrime;
   return print;
 }
 
@@ -67,28 +69,28 @@ class TracePen {
   // The part of p -> q inside the band: its start and end as fractions of
   // the way, or nothing.
   bool Clip(const Point& p, const Point& q, double& from, double& to) const {
+    const double rise = q.y - p.y;
     from = 0;
     to = 1;
-    const double rise = q.y - p.y;
-    for (const auto& [edge, sign] : {std::pair{low_, 1.0}, std::pair{high_, -1.0}}) {
-      const double room = sign * (p.y - edge);  // >= 0 on the band's side
-      const double gain = sign * rise;
-      if (gain == 0) {
-        if (room < 0) return false;
-      } else if (gain > 0) {
-        from = std::max(from, -room / gain);
-      } else {
-        to = std::min(to, -room / gain);
-      }
-    }
+    if (rise == 0) return Inside(p);
+    const double atLow = (low_ - p.y) / rise;
+    const double atHigh = (high_ - p.y) / rise;
+    from = std::max(from, std::min(atLow, atHigh));
+    to = std::min(to, std::max(atLow, atHigh));
     return from < to;
   }
+
+  bool Inside(const Point& p) const { return p.y >= low_ && p.y <= high_; }
 
   static Point At(const Point& p, const Point& q, double t) {
     return {p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t, true};
   }
 
   void Segment(const Point& p, const Point& q) {
+    if (Inside(p) && Inside(q)) {
+      if (run_.empty()) run_.push_back(p);
+      return run_.push_back(q);
+    }
     double from = 0;
     double to = 1;
     if (!Clip(p, q, from, to)) return Flush();
@@ -105,22 +107,34 @@ class TracePen {
     run_.push_back(q);
   }
 
+  // The slope from a to b, and how far it may turn either way for the
+  // stroke to pass within kTolerance of b.
+  static double SlopeTo(const Point& a, const Point& b, double& reach) {
+    const double across = 1 / (b.x - a.x);
+    reach = kTolerance * across;
+    return (b.y - a.y) * across;
+  }
+
   // From each point drawn to, the farthest point such that the stroke to it
   // passes within kTolerance of every point between: the slopes that do
   // narrow with each point passed.
   void Flush() {
-    std::size_t from = 0;
-    while (from + 1 < run_.size()) {
+    for (std::size_t from = 0; from + 1 < run_.size();) {
       const Point& a = run_[from];
       double lowest = -std::numeric_limits<double>::infinity();
       double highest = std::numeric_limits<double>::infinity();
       std::size_t to = from + 1;
-      for (; to + 1 < run_.size() && !run_[to].kept; ++to) {
-        const double dx = run_[to].x - a.x;
-        lowest = std::max(lowest, (run_[to].y - kTolerance - a.y) / dx);
-        highest = std::min(highest, (run_[to].y + kTolerance - a.y) / dx);
-        const double slope = (run_[to + 1].y - a.y) / (run_[to + 1].x - a.x);
-        if (!(slope >= lowest && slope <= highest)) break;
+      double reach = 0;
+      double slope = SlopeTo(a, run_[to], reach);
+      while (to + 1 < run_.size() && !run_[to].kept) {
+        lowest = std::max(lowest, slope - reach);
+        highest = std::min(highest, slope + reach);
+        double nextReach = 0;
+        const double next = SlopeTo(a, run_[to + 1], nextReach);
+        if (!(next >= lowest && next <= highest)) break;
+        slope = next;
+        reach = nextReach;
+        ++to;
       }
       box_.Line(static_cast<float>(a.x), static_cast<float>(a.y), static_cast<float>(run_[to].x),
                 static_cast<float>(run_[to].y));
@@ -151,6 +165,7 @@ void DrawEye(bool peaked, EyeTraceValues traces, PictureBox& box) {
   box.ForeColor = kBlue;
   TracePen pen(box, -kBandMargin, height + kBandMargin);
   std::array<Point, kEyeOffsets> points{};
+  for (int k = 0; k < kEyeOffsets; ++k) points[k].x = width * k / (kEyeOffsets - 1);
   // The first pattern drawn with each fingerprint; a trace whose print
   // another trace has taken is drawn all the same.
   std::unordered_map<std::uint64_t, int> drawn;
@@ -160,7 +175,8 @@ void DrawEye(bool peaked, EyeTraceValues traces, PictureBox& box) {
     const auto [first, fresh] = drawn.try_emplace(Fingerprint(trace), p);
     if (!fresh && Equal(trace, traces.data() + first->second * kEyeOffsets)) continue;
     for (int k = 0; k < kEyeOffsets; ++k) {
-      points[k] = {width * k / (kEyeOffsets - 1), yZero - yScale * Held(trace[k]), k == dsp::kEyeReach};
+      points[k].y = yZero - yScale * Held(trace[k]);
+      points[k].kept = k == dsp::kEyeReach;
     }
     // Where the trace turns, so that every extreme is drawn where it is.
     for (int k = 1; k + 1 < kEyeOffsets; ++k) {

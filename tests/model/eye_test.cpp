@@ -88,12 +88,13 @@ class EyeModel : public ::testing::Test {
   }
 
   // Every sample of every trace inside the box lies on a stroke, within a
-  // tenth of a pixel.
+  // tenth of a pixel, and no stroke reaches more than a pixel beyond it.
   static void ExpectTracesDrawn(const app::PictureBox& box, const std::vector<double>& traces) {
     const double width = box.ScaleWidth();
     const double height = box.ScaleHeight();
     std::vector<std::vector<double>> drawn(257);  // the strokes' heights at each sample
     for (const app::Stroke& s : box.Strokes()) {
+      ASSERT_TRUE(std::min(s.Y1, s.Y2) >= -15.01 && std::max(s.Y1, s.Y2) <= height + 15.01);
       for (int k = 0; k <= 256 && s.Color == app::kBlue; ++k) {
         const double x = width * k / 256;
         if (x >= s.X1 && x <= s.X2) drawn[k].push_back(s.Y1 + (s.Y2 - s.Y1) * (x - s.X1) / (s.X2 - s.X1));
