@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <unordered_map>
 #include <vector>
 
 #include "base/bit_cast.h"
@@ -40,7 +39,7 @@ struct Point {
 double Held(double value) { return std::isnan(value) ? 0.0 : std::clamp(value, -kHeldReach, kHeldReach); }
 
 // A few of a trace's values folded into one word: equal traces give equal
-// words, and Equal tells apart the unequal ones that meet. Adding +0 makes a
+// words, and Equal tells apart unequal ones that meet. Adding +0 makes a
 // -0 (a mirrored zero sum) +0, which it equals.
 std::uint64_t Fingerprint(const double* trace) {
   constexpr std::uint64_t kBasis = 14695981039346656037ull;
@@ -166,14 +165,17 @@ void DrawEye(bool peaked, EyeTraceValues traces, PictureBox& box) {
   TracePen pen(box, -kBandMargin, height + kBandMargin);
   std::array<Point, kEyeOffsets> points{};
   for (int k = 0; k < kEyeOffsets; ++k) points[k].x = width * k / (kEyeOffsets - 1);
-  // The first pattern drawn with each fingerprint; a trace whose print
-  // another trace has taken is drawn all the same.
-  std::unordered_map<std::uint64_t, int> drawn;
-  drawn.reserve(kEyePatterns);
+  // Each pattern's fingerprint: a trace whose print and values an earlier
+  // trace has is drawn already.
+  std::array<std::uint64_t, kEyePatterns> prints{};
   for (int p = 0; p < kEyePatterns; ++p) {
     const double* const trace = traces.data() + p * kEyeOffsets;
-    const auto [first, fresh] = drawn.try_emplace(Fingerprint(trace), p);
-    if (!fresh && Equal(trace, traces.data() + first->second * kEyeOffsets)) continue;
+    prints[p] = Fingerprint(trace);
+    bool drawn = false;
+    for (int q = 0; q < p && !drawn; ++q) {
+      drawn = prints[q] == prints[p] && Equal(trace, traces.data() + q * kEyeOffsets);
+    }
+    if (drawn) continue;
     for (int k = 0; k < kEyeOffsets; ++k) {
       points[k].y = yZero - yScale * Held(trace[k]);
       points[k].kept = k == dsp::kEyeReach;
