@@ -54,8 +54,9 @@ class EyeModel : public ::testing::Test {
     int first = 1;
     int last = 0;
     if (Height(form, 0) > 0) {
-      for (first = 0; first > -128 && Height(form, first - 1) > 0;) --first;
-      for (last = 0; last < 128 && Height(form, last + 1) > 0;) ++last;
+      first = last = 0;
+      while (first > -128 && Height(form, first - 1) > 0) --first;
+      while (last < 128 && Height(form, last + 1) > 0) ++last;
     }
     EXPECT_EQ(figures.firstOpen, first);
     EXPECT_EQ(figures.lastOpen, last);
