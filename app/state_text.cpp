@@ -200,6 +200,20 @@ void PutWindow(Writer& w, const Window& window) {
   for (std::size_t i = 0; i < messages.size(); ++i) w.Put("message(" + std::to_string(i) + ")", messages[i]);
 }
 
+// The eye's figures in full, which every front end must get to the same
+// bits, and how many strokes draw it.
+void PutEye(Writer& w, const Window& window) {
+  const EyeView& eye = window.Eye();
+  const dsp::EyeFigures& figures = eye.Figures();
+  w.Put("eye.Peaked", figures.peaked);
+  w.Put("eye.Height", figures.height);
+  w.Put("eye.FirstOpen", figures.firstOpen);
+  w.Put("eye.LastOpen", figures.lastOpen);
+  w.Put("eye.Width", figures.width);
+  w.Put("eye.Words", eye.Words());
+  w.Put("eye.Strokes", static_cast<int>(eye.Picture().Strokes().size()));
+}
+
 }  // namespace
 
 std::string StateText(const Window& window) {
@@ -214,6 +228,7 @@ std::string StateText(const Window& window) {
   PutImpulsePanel(w, f);
   PutVariables(w, f);
   PutWindow(w, window);
+  PutEye(w, window);
   return std::move(w.text);
 }
 

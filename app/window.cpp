@@ -148,6 +148,11 @@ bool Window::StepReadOut(const Key& key) {
   return true;
 }
 
+const EyeView& Window::Eye() const {
+  eye_.Follow(form.dImpulseResponse);
+  return eye_;
+}
+
 Scene Window::View() const {
   Scene scene;
   scene.caption = form.Caption;

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/eye_view.h"
 #include "app/form1.h"
 #include "app/intent.h"
 #include "app/scene.h"
@@ -42,6 +43,11 @@ class Window {
   /// The scene's drag outline alone, for a front end that follows a drag's
   /// moves without the rest of the scene.
   std::optional<PixelBox> DragOutline() const { return platform.gesture.Outline(); }
+  /// The eye diagram of the impulse response, brought up to date with it:
+  /// its figures, words and picture, and the scene of a window of its own.
+  /// Worked out here, once per change of the response, and only for a
+  /// front end that shows it: the lesson's own events never pay for it.
+  const EyeView& Eye() const;
 
   WindowPlatform platform;
   Form1 form{platform};
@@ -55,6 +61,7 @@ class Window {
   bool StepReadOut(const Key& key);
 
   bool busy_ = false;
+  mutable EyeView eye_;  // follows form.dImpulseResponse when asked for
   int readOut_ = -1;  // the sample the plot's key read-out stands on, or -1
 };
 
