@@ -179,7 +179,7 @@ export async function launch() {
           kReady, 'the page did not get ready');
         return {
           evaluate: (script) => driver.executeScript(typeof script === 'function' ? `return (${script})();` : script),
-          perform(steps) {
+          async perform(steps) {
             const touches = steps.filter((step) => 'touch' in step).length;
             if (how.fingers && touches > 0) {
               if (touches < steps.length) throw new Error('a finger\'s steps are performed apart from the rest');
