@@ -69,10 +69,17 @@ export function listenToPointer(client, points, handlers) {
     const button = buttonCode(event.button);
     const element = points[index];
     if (held || button === 0 || !element) return;
+    // A pointer the browser does not know (a scripted event) cannot be
+    // captured: a drag it began would hold the points for ever, so it
+    // presses nothing.
+    try {
+      element.setPointerCapture(event.pointerId);
+    } catch {
+      return;
+    }
     event.preventDefault();
     element.focus({ preventScroll: true });
     held = { id: event.pointerId, button, element };
-    element.setPointerCapture(event.pointerId);
     handlers.press(index, button, shiftState(event), at.x, at.y);
   };
 

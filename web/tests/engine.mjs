@@ -30,10 +30,12 @@ import { runWith } from './browser.mjs';
 /**
  * @typedef {Object} Engine
  * @property {string} version the engine and its version, as the browser says
- * @property {(how?: { record?: boolean, viewport?: { width: number, height: number }, clock?: boolean }) => Promise<Tab>} open
+ * @property {(how?: { record?: boolean, viewport?: { width: number, height: number }, clock?: boolean,
+ *   fingers?: boolean }) => Promise<Tab>} open
  *   opens the built page from file:// (with `#record`: the record of
  *   intents kept) and waits until it is ready; `clock` only where the
- *   engine can own the page's clock
+ *   engine can own the page's clock; with `fingers`, touch steps reach the
+ *   page as a finger also where the engine's driver turns them into a mouse
  * @property {() => Promise<void>} close closes everything launch started
  * @property {('left' | 'middle' | 'right')[]} [mouseButtons] the buttons the
  *   engine's driver presses and lets go faithfully, where not all of them

@@ -44,6 +44,53 @@ function takeFaults() {
   return [...page.sorvaneFaults.splice(0), ...requests];
 }
 
+/**
+ * Plays touch steps as WebKit delivers a real finger, which its driver here
+ * cannot give: Pointer Events of a primary touch pointer, each at the
+ * element under it by the engine's own hit test, which is exact for a touch
+ * (no adjustment), or at the element that captured it, one step a frame.
+ * The engine knows no such pointer, so its capture is kept here, as the
+ * engine keeps a finger's, and let go when the finger lifts.
+ * @param {import('./engine.mjs').Step[]} steps touch steps only
+ */
+async function playFinger(steps) {
+  const kFinger = 2;
+  const page = /** @type {any} */ (window);
+  if (!page.sorvaneFinger) {
+    const finger = page.sorvaneFinger = { at: { x: 0, y: 0 }, captured: /** @type {Element | null} */ (null) };
+    const element = Element.prototype;
+    const { setPointerCapture: set, releasePointerCapture: release, hasPointerCapture: has } = element;
+    element.setPointerCapture = function (id) {
+      if (id !== kFinger) set.call(this, id);
+      else finger.captured = this;
+    };
+    element.releasePointerCapture = function (id) {
+      if (id !== kFinger) release.call(this, id);
+      else if (finger.captured === this) finger.captured = null;
+    };
+    element.hasPointerCapture = function (id) { return id === kFinger ? finger.captured === this : has.call(this, id); };
+  }
+  const finger = page.sorvaneFinger;
+  const fire = (/** @type {string} */ type, /** @type {number} */ button, /** @type {number} */ buttons,
+    /** @type {Element | null} */ at = finger.captured ?? document.elementFromPoint(finger.at.x, finger.at.y)) =>
+    (at ?? document.documentElement).dispatchEvent(new PointerEvent(type, {
+      pointerId: kFinger, pointerType: 'touch', isPrimary: true, button, buttons, pressure: buttons ? 0.5 : 0,
+      clientX: finger.at.x, clientY: finger.at.y, bubbles: true, cancelable: type !== 'pointercancel', composed: true, view: window,
+    }));
+  for (const step of /** @type {({ touch: 'start' | 'move', x: number, y: number } | { touch: 'end' | 'cancel' })[]} */ (steps)) {
+    if (step.touch === 'start' || step.touch === 'move') {
+      finger.at = { x: step.x, y: step.y };
+      fire(step.touch === 'start' ? 'pointerdown' : 'pointermove', step.touch === 'start' ? 0 : -1, 1);
+    } else {
+      fire(step.touch === 'end' ? 'pointerup' : 'pointercancel', 0, 0);
+      const held = finger.captured;
+      finger.captured = null;
+      if (held) fire('lostpointercapture', 0, 0, held);
+    }
+    await new Promise(requestAnimationFrame);
+  }
+}
+
 /** A TCP port free on this machine now. @returns {Promise<number>} */
 function freePort() {
   return new Promise((resolve, reject) => {
@@ -132,8 +179,14 @@ export async function launch() {
           kReady, 'the page did not get ready');
         return {
           evaluate: (script) => driver.executeScript(typeof script === 'function' ? `return (${script})();` : script),
-          perform: (steps) => driver.execute(new command.Command(command.Name.ACTIONS)
-            .setParameter('actions', w3cActions(steps, viewport))),
+          async perform(steps) {
+            const touches = steps.filter((step) => 'touch' in step).length;
+            if (how.fingers && touches > 0) {
+              if (touches < steps.length) throw new Error('a finger\'s steps are performed apart from the rest');
+              return driver.executeScript(playFinger, steps);
+            }
+            return driver.execute(new command.Command(command.Name.ACTIONS).setParameter('actions', w3cActions(steps, viewport)));
+          },
           takeFaults: () => driver.executeScript(takeFaults),
           close: () => driver.execute(new command.Command(command.Name.CLEAR_ACTIONS)),
         };
