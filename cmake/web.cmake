@@ -13,11 +13,12 @@
 # is small: the page grows by about 36 KB (4 KB gzipped), a throw costs
 # 5.2 us against 2.9 us, and Recalculate is as fast either way. Any browser
 # with WebAssembly runs it. One mode for everything, the test framework
-# included: the two kinds do not link together.
-set(SORVANE_WASM_EXCEPTIONS -fexceptions CACHE STRING
+# included: the two kinds do not link together. (Named anew when the
+# default changed, so that a build folder keeps no older choice.)
+set(SORVANE_WASM_EXCEPTION_MODE -fexceptions CACHE STRING
   "Exception mode of the WebAssembly build: -fexceptions, or -fwasm-exceptions to compare")
-add_compile_options(${SORVANE_WASM_EXCEPTIONS})
-add_link_options(${SORVANE_WASM_EXCEPTIONS})
+add_compile_options(${SORVANE_WASM_EXCEPTION_MODE})
+add_link_options(${SORVANE_WASM_EXCEPTION_MODE})
 
 # Linking at -O1 and above runs emscripten's JavaScript optimizer under
 # node, which needs Debian's acorn; a node built outside Debian does not
