@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/announcement.h"
 #include "app/form1.h"
 #include "app/intent.h"
 #include "app/scene.h"
@@ -23,8 +24,9 @@ class Window {
 
   /// Takes one thing the user (or the timer) did. Keys on the plot step its
   /// read-out (Left and Right through the symbol instants, with Shift
-  /// through the samples), which changes nothing in Form1. Returns whether
-  /// it ran:
+  /// through the samples), which changes nothing in Form1. What it changed
+  /// that the user should hear is the scene's announcement
+  /// (AnnouncementRule). Returns whether it ran:
   /// an intent that arrives while another event runs is dropped, and one
   /// that the window ignores (a key on a point being dragged, a release that
   /// ends no drag, a click on no command button) does nothing.
@@ -55,7 +57,8 @@ class Window {
   bool StepReadOut(const Key& key);
 
   bool busy_ = false;
-  int readOut_ = -1;  // the sample the plot's key read-out stands on, or -1
+  int readOut_ = form.ReadOutStart();  // the sample the plot's key read-out stands on
+  AnnouncementRule announcements_;
 };
 
 /// The message for a run-time error described by `what`:
