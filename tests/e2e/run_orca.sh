@@ -55,5 +55,5 @@ trap cleanup EXIT
 mkdir -m 700 "$work/home" "$work/runtime"
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime SORVANE_ORCA_WORK=$work
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
-# The system's own Python, where pyatspi's neighbours live.
-dbus-run-session -- /usr/bin/python3 "$here/orca_check.py" "$@"
+# The system's own Python, leaving no compiled files in the source tree.
+dbus-run-session -- /usr/bin/python3 -B "$here/orca_check.py" "$@"
