@@ -110,7 +110,8 @@ class Form1 {
   /// the criterion holds; a binary eye closes where it reaches 1).
   double Interference() const;
   /// "intersymbol interference 0.262": what an edit did to the response, in
-  /// brief, as it is announced after a drop or a preset.
+  /// brief, as it is announced after a drop or a preset. The eye diagram's
+  /// words, once the window has one, join the gist here.
   std::string ResponseGist() const;
   /// The plotted sample (0..1023) nearest to `xTwips` from the plot's inner
   /// left edge, where sample k stands at ScaleWidth * k / 1024.
