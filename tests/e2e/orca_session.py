@@ -105,6 +105,17 @@ def configure_speech_dispatcher(home):
         conf.write("# No output module: speech goes to Orca's debug file only.\n")
 
 
+def configure_orca(home):
+    """Orca as it starts on a fresh account, but for how long it waits for an
+    application to answer: 15 s rather than 0.8 s. On a loaded machine the
+    browser may take longer, and Orca would then take its objects for dead
+    and stop reading. The customization file is Orca's own way to set it."""
+    folder = os.path.join(home, ".local", "share", "orca")
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "orca-customizations.py"), "w") as customizations:
+        customizations.write("import pyatspi\npyatspi.setTimeout(15000, 60000)\n")
+
+
 class Desktop:
     """The X server, the accessibility bus and Orca; `start(command)` runs a
     front end on them. Every process is ended by `close`."""
@@ -113,6 +124,7 @@ class Desktop:
         self.work = work
         self.processes = []
         configure_speech_dispatcher(os.environ["HOME"])
+        configure_orca(os.environ["HOME"])
         read_end, write_end = os.pipe()
         self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-dpi", "96",
                     "-nolisten", "tcp"], pass_fds=[write_end])
