@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/announcement.h"
 #include "app/eye_view.h"
 #include "app/form1.h"
 #include "app/intent.h"
@@ -24,8 +25,9 @@ class Window {
 
   /// Takes one thing the user (or the timer) did. Keys on the plot step its
   /// read-out (Left and Right through the symbol instants, with Shift
-  /// through the samples), which changes nothing in Form1. Returns whether
-  /// it ran:
+  /// through the samples), which changes nothing in Form1. What it changed
+  /// that the user should hear is the scene's announcement
+  /// (AnnouncementRule). Returns whether it ran:
   /// an intent that arrives while another event runs is dropped, and one
   /// that the window ignores (a key on a point being dragged, a release that
   /// ends no drag, a click on no command button) does nothing.
@@ -62,7 +64,8 @@ class Window {
 
   bool busy_ = false;
   mutable EyeView eye_;  // follows form.dImpulseResponse when asked for
-  int readOut_ = -1;  // the sample the plot's key read-out stands on, or -1
+  int readOut_ = form.ReadOutStart();  // the sample the plot's key read-out stands on
+  AnnouncementRule announcements_;
 };
 
 /// The message for a run-time error described by `what`:

@@ -38,15 +38,17 @@ class Page {
     /** What was shown last, to repaint and announce only what changed. */
     this.paintedSurface = '';
     this.paintedPlot = '';
-    /** @type {Map<string, string>} */
-    this.spoken = new Map();
-    this.readOut = '';
     this.refreshFrame = 0;
     /** @type {number | undefined} */
     this.timer = undefined;
     this.timerInterval = 0;
 
     this.scene = model.scene();
+    /** The serial of the announcement said last, and the read-out shown last. */
+    this.announced = this.scene.announcement.serial;
+    const plot = this.scene.controls.find((item) => item.kind === 'picture');
+    this.readOut = plot?.valueText ?? '';
+    this.readOutSample = plot?.value ?? 0;
     document.title = this.scene.caption;
     this.client.style.width = `${this.scene.width}px`;
     this.client.style.height = `${this.scene.height}px`;
@@ -185,32 +187,35 @@ class Page {
   }
 
   /**
-   * Says politely what changed that a listener cannot see: the plot's
-   * description, and what Shift, Rotate and Memory show.
+   * Says politely, once, each new announcement of the scene's. Words the
+   * same as the last are changed by a trailing no-break space, so that they
+   * are heard again.
    * @param {import('./types').Scene} scene
    */
   announce(scene) {
-    const said = [];
-    for (const item of scene.controls) {
-      if (!['picture', 'checkbox'].includes(item.kind) && !['cmdShift', 'cmdRotate'].includes(item.name)) continue;
-      const before = this.spoken.get(item.name);
-      this.spoken.set(item.name, item.accessibleDescription);
-      if (before === undefined || before === item.accessibleDescription) continue;
-      said.push(item.kind === 'picture' ? item.accessibleDescription : `${item.accessibleName}: ${item.accessibleDescription}`);
-    }
-    if (said.length > 0) this.live.textContent = said.join('. ');
+    const { text, serial } = scene.announcement;
+    if (serial === this.announced) return;
+    this.announced = serial;
+    this.live.textContent = this.live.textContent === text ? `${text}\u00a0` : text;
   }
 
-  /** The plot's key read-out, shown at its sample and spoken. @param {import('./types').ControlItem} plot */
+  /**
+   * The plot's read-out, shown at its sample when a key moves it while the
+   * plot has the focus, and kept up to date while it shows; the plot's
+   * slider speaks it.
+   * @param {import('./types').ControlItem} plot
+   */
   showReadOut(plot) {
-    if (plot.value < 0 || plot.valueText === this.readOut) return;
+    const moved = plot.value !== this.readOutSample;
+    if (!moved && plot.valueText === this.readOut) return;
+    this.readOutSample = plot.value;
     this.readOut = plot.valueText;
     const element = /** @type {HTMLElement} */ (this.controls.elements.get(plot.name));
+    if (document.activeElement !== element || !(moved || this.tooltip.showsFor(element))) return;
     const border = plot.picture?.border ?? 2;
     const [left, top, right] = plot.box;
     const x = left + border + (plot.value * (right - left - 2 * border)) / kPlotSamples;
     this.tooltip.show(element, plot.valueText, x, top + border, true);
-    this.live.textContent = plot.valueText;
   }
 
   /** @param {number} interval milliseconds; 0 stops the timer */

@@ -12,7 +12,7 @@ await run(async (browser, report) => {
   const tree = await page.locator('main').ariaSnapshot();
   const inTabOrder = scene.controls.filter((/** @type {any} */ c) => c.tabIndex >= 0)
     .sort((/** @type {any} */ a, /** @type {any} */ b) => a.tabIndex - b.tabIndex);
-  const roles = { button: 'button', point: 'slider', scrollbar: 'slider', checkbox: 'checkbox', picture: 'img' };
+  const roles = { button: 'button', point: 'slider', scrollbar: 'slider', checkbox: 'checkbox', picture: 'slider' };
   let from = 0;
   const missing = [];
   for (const item of inTabOrder) {
