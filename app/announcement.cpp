@@ -1,8 +1,6 @@
 #include "app/announcement.h"
 
-#include <string_view>
-#include <vector>
-
+#include "app/control_table.h"
 #include "app/form1.h"
 
 namespace app {
@@ -13,8 +11,15 @@ namespace {
 bool EditsUnseen(const Intent& intent) {
   if (std::holds_alternative<Release>(intent)) return true;
   const auto* click = std::get_if<Click>(&intent);
-  return click != nullptr &&
-         (click->control == "cmdRC" || click->control == "cmdRandom" || click->control == "cmdSorvane");
+  const ControlEntry* entry = click != nullptr ? LessonControl(click->control) : nullptr;
+  return entry != nullptr && entry->replots;
+}
+
+template <class Each>
+void ForEachToggle(Each each) {
+  for (const ControlEntry& entry : LessonControls()) {
+    if (entry.describe != nullptr) each(entry);
+  }
 }
 
 }  // namespace
@@ -25,8 +30,8 @@ void AnnouncementRule::Before(const Intent& intent, const Form1& form) {
   watching_ = !std::holds_alternative<Move>(intent) && !std::holds_alternative<Load>(intent);
   if (!watching_) return;
   revision_ = form.picSpectrum.Revision();
-  shift_ = form.ShiftDescription();
-  rotate_ = form.RotateDescription();
+  toggles_.clear();
+  ForEachToggle([&](const ControlEntry& entry) { toggles_.push_back((form.*entry.describe)()); });
 }
 
 // A button pressed tells its own new state: it is the one the user acts on.
@@ -34,15 +39,14 @@ void AnnouncementRule::After(const Intent& intent, const Form1& form) {
   if (!watching_) return;
   watching_ = false;
   const auto* click = std::get_if<Click>(&intent);
-  const auto pressed = [click](std::string_view name) { return click != nullptr && click->control == name; };
   std::vector<std::string> said;
   if (EditsUnseen(intent) && form.picSpectrum.Revision() != revision_) said.push_back(form.ResponseGist());
-  if (form.ShiftDescription() != shift_ && !pressed("cmdShift")) {
-    said.push_back(form.cmdShift.Caption + ": " + form.ShiftDescription());
-  }
-  if (form.RotateDescription() != rotate_ && !pressed("cmdRotate")) {
-    said.push_back(form.cmdRotate.Caption + ": " + form.RotateDescription());
-  }
+  std::size_t toggle = 0;
+  ForEachToggle([&](const ControlEntry& entry) {
+    const std::string now = (form.*entry.describe)();
+    const bool pressed = click != nullptr && click->control == entry.name;
+    if (now != toggles_[toggle++] && !pressed) said.push_back((form.*entry.button).Caption + ": " + now);
+  });
   if (said.empty()) return;
   current_.text.clear();
   for (const std::string& part : said) current_.text += (current_.text.empty() ? "" : ". ") + part;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "app/intent.h"
 
@@ -19,12 +20,12 @@ struct Announcement {
   bool operator==(const Announcement&) const = default;
 };
 
-/// The rule of what is announced:
+/// The rule of what is announced, in this order:
 /// - a drop, a preset ("RC Filter", "Sorvane") or "Random" that replots the
 ///   response: the response's gist (Form1::ResponseGist);
-/// - a change of what Shift or Rotate show that the button's own press did
-///   not make (the tick that ends the motion, "Random"): the button's
-///   caption and its new description, "Shift: copies shown".
+/// - a change of what a toggle button (Shift, Rotate) shows that its own
+///   press did not make (the tick that ends the motion, "Random"): the
+///   button's caption and its new description, "Shift: copies shown".
 /// What the user acts on tells its own change and would be talked over: a
 /// pressed toggle button its state and description, a point or the
 /// roll-off edited by keys or by value its new value. Those are not
@@ -40,8 +41,7 @@ class AnnouncementRule {
  private:
   bool watching_ = false;
   std::uint64_t revision_ = 0;
-  std::string shift_;
-  std::string rotate_;
+  std::vector<std::string> toggles_;  // what each toggle button showed, in the table's order
   Announcement current_;
 };
 

@@ -40,23 +40,24 @@ ControlItem Base(std::string name, ControlKind kind, const Rect& box, int tabInd
   return item;
 }
 
-ControlItem CommandItem(const char* name, const CommandButton& button,
-                        std::string description = "", std::optional<bool> pressed = std::nullopt) {
-  ControlItem item = Base(name, ControlKind::kCommandButton, button, button.TabIndex,
+ControlItem CommandItem(const Form1& form, const ControlEntry& entry, bool words) {
+  const CommandButton& button = form.*entry.button;
+  ControlItem item = Base(std::string(entry.name), ControlKind::kCommandButton, button, button.TabIndex,
                           button.ToolTipText);
   item.caption = button.Caption;
   item.font = button.FontSpec;
   item.visible = button.Visible;
   item.accessibleName = button.Caption;
-  item.accessibleDescription = std::move(description);
-  item.pressed = pressed;
+  if (entry.pressed != nullptr) item.pressed = (form.*entry.pressed)();
+  if (entry.describe != nullptr && words) item.accessibleDescription = (form.*entry.describe)();
   return item;
 }
 
-ControlItem PointItem(const Form1& form, int index, bool words) {
+ControlItem PointItem(const Form1& form, const ControlEntry& entry, bool words) {
+  const int index = entry.index;
   const CommandButton& point = form.cmdSource(index);
-  ControlItem item = Base("cmdSource" + std::to_string(index), ControlKind::kControlPoint, point,
-                          point.TabIndex, point.ToolTipText);
+  ControlItem item = Base(std::string(entry.name), ControlKind::kControlPoint, point, point.TabIndex,
+                          point.ToolTipText);
   item.index = index;
   item.font = point.FontSpec;
   item.visible = point.Visible;
@@ -72,9 +73,9 @@ ControlItem PointItem(const Form1& form, int index, bool words) {
   return item;
 }
 
-ControlItem ScrollBarItem(const Form1& form, bool words) {
+ControlItem ScrollBarItem(const Form1& form, const ControlEntry& entry, bool words) {
   const HScrollBar& bar = form.hscAlpha;
-  ControlItem item = Base("hscAlpha", ControlKind::kScrollBar, bar, bar.TabIndex, bar.ToolTipText);
+  ControlItem item = Base(std::string(entry.name), ControlKind::kScrollBar, bar, bar.TabIndex, bar.ToolTipText);
   if (!words) return item;
   item.accessibleName = form.AlphaName();
   item.accessibleDescription = form.AlphaValueText();
@@ -87,9 +88,9 @@ ControlItem ScrollBarItem(const Form1& form, bool words) {
   return item;
 }
 
-ControlItem CheckBoxItem(const Form1& form, bool words) {
+ControlItem CheckBoxItem(const Form1& form, const ControlEntry& entry, bool words) {
   const CheckBox& box = form.chkMemory;
-  ControlItem item = Base("chkMemory", ControlKind::kCheckBox, box, box.TabIndex, box.ToolTipText);
+  ControlItem item = Base(std::string(entry.name), ControlKind::kCheckBox, box, box.TabIndex, box.ToolTipText);
   item.caption = box.Caption;
   item.font = box.FontSpec;
   item.foreColor = box.ForeColor;
@@ -100,9 +101,9 @@ ControlItem CheckBoxItem(const Form1& form, bool words) {
   return item;
 }
 
-ControlItem PictureItem(const Form1& form, int readOut, bool words) {
+ControlItem PictureItem(const Form1& form, const ControlEntry& entry, int readOut, bool words) {
   const PictureBox& box = form.picSpectrum;
-  ControlItem item = Base("picSpectrum", ControlKind::kPictureBox, box, box.TabIndex, "");
+  ControlItem item = Base(std::string(entry.name), ControlKind::kPictureBox, box, box.TabIndex, "");
   item.picture = &box;
   if (!words) return item;
   item.accessibleName = form.ImpulseName();
@@ -151,21 +152,18 @@ std::vector<SurfaceItem> SurfaceOf(const Form1& form) {
 
 std::vector<ControlItem> ControlsOf(const Form1& form, int readOut, Words words) {
   const bool said = words == Words::kSaid;
+  const std::span<const ControlEntry> entries = LessonControls();
   std::vector<ControlItem> controls;
-  constexpr int kOtherControls = 9;  // the command column, Memory and the plot
-  controls.reserve(form.cmdSource.Count() + kOtherControls);
-  for (int i = 0; i <= 7; ++i) controls.push_back(PointItem(form, i, said));
-  controls.push_back(PictureItem(form, readOut, said));
-  controls.push_back(CheckBoxItem(form, said));
-  controls.push_back(CommandItem("cmdSorvane", form.cmdSorvane));
-  controls.push_back(PointItem(form, 8, said));
-  controls.push_back(CommandItem("cmdRandom", form.cmdRandom));
-  controls.push_back(CommandItem("cmdRotate", form.cmdRotate, said ? form.RotateDescription() : "",
-                                 form.RotatePressed()));
-  controls.push_back(CommandItem("cmdShift", form.cmdShift, said ? form.ShiftDescription() : "",
-                                 form.ShiftPressed()));
-  controls.push_back(CommandItem("cmdRC", form.cmdRC));
-  controls.push_back(ScrollBarItem(form, said));
+  controls.reserve(entries.size());
+  for (const ControlEntry& entry : entries) {
+    switch (entry.kind) {
+      case ControlKind::kCommandButton: controls.push_back(CommandItem(form, entry, said)); break;
+      case ControlKind::kControlPoint: controls.push_back(PointItem(form, entry, said)); break;
+      case ControlKind::kScrollBar: controls.push_back(ScrollBarItem(form, entry, said)); break;
+      case ControlKind::kCheckBox: controls.push_back(CheckBoxItem(form, entry, said)); break;
+      case ControlKind::kPictureBox: controls.push_back(PictureItem(form, entry, readOut, said)); break;
+    }
+  }
   return controls;
 }
 

@@ -7,6 +7,7 @@
 
 #include "app/announcement.h"
 #include "app/colours.h"
+#include "app/control_table.h"
 #include "app/controls.h"
 #include "app/picture_box.h"
 #include "app/pixels.h"
@@ -68,15 +69,6 @@ struct SunkenEdge {
   static constexpr Colour kOuterBottomRight = kButtonHighlight;
   static constexpr Colour kInnerTopLeft = kDarkShadow;
   static constexpr Colour kInnerBottomRight = kButtonLight;
-};
-
-/// What a windowed control is to the user.
-enum class ControlKind {
-  kCommandButton,  // pressed with a click, Space or Enter; Shift and Rotate stay pressed
-  kControlPoint,   // dragged, or set by keys as a vertical slider of the gain
-  kScrollBar,      // a value picked with arrows, trough and thumb
-  kCheckBox,       // ticked and unticked with a click or Space
-  kPictureBox,     // the impulse plot: a chart with a read-out
 };
 
 /// A windowed control as the front end shows it.

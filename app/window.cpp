@@ -5,13 +5,12 @@
 #include <exception>
 
 #include "app/constants.h"
+#include "app/control_table.h"
 #include "app/drop_test.h"
 #include "base/overloaded.h"
 
 namespace app {
 namespace {
-
-constexpr std::string_view kPointPrefix = "cmdSource";
 
 // A code from outside that does not fit the handlers' 16-bit arguments
 // becomes one that no handler takes.
@@ -23,14 +22,6 @@ std::int16_t Code(int code) {
 
 std::string RunTimeErrorText(std::string_view what) {
   return "Run-time error: " + std::string(what);
-}
-
-int PointIndexOf(std::string_view name) {
-  if (name.size() != kPointPrefix.size() + 1 || name.substr(0, kPointPrefix.size()) != kPointPrefix) {
-    return -1;
-  }
-  const char digit = name.back();
-  return digit >= '0' && digit <= '8' ? digit - '0' : -1;
 }
 
 bool Window::Dispatch(const std::function<void()>& handler) {
@@ -100,22 +91,18 @@ bool Window::ApplyRelease(const Release& release) {
 }
 
 bool Window::ApplyClick(std::string_view control) {
-  void (Form1::*handler)() = nullptr;
-  if (control == "cmdRC") handler = &Form1::cmdRC_Click;
-  if (control == "cmdRandom") handler = &Form1::cmdRandom_Click;
-  if (control == "cmdSorvane") handler = &Form1::cmdSorvane_Click;
-  if (control == "cmdRotate") handler = &Form1::cmdRotate_Click;
-  if (control == "cmdShift") handler = &Form1::cmdShift_Click;
-  if (handler == nullptr) return false;
-  return Dispatch([&] { (form.*handler)(); });
+  const ControlEntry* entry = LessonControl(control);
+  if (entry == nullptr || entry->click == nullptr) return false;
+  return Dispatch([&] { (form.*entry->click)(); });
 }
 
 // Values come from the front end's own controls, which keep to their
 // ranges; one that does not is held to the control's range, and one that is
 // no number at all changes nothing.
 bool Window::ApplyValue(const SetValue& change) {
-  if (std::isnan(change.value)) return false;
-  if (change.control == "hscAlpha") {
+  const ControlEntry* entry = LessonControl(change.control);
+  if (entry == nullptr || std::isnan(change.value)) return false;
+  if (entry->kind == ControlKind::kScrollBar) {
     return Dispatch([&] {
       const double value = std::clamp(std::nearbyint(change.value), static_cast<double>(form.hscAlpha.Min),
                                       static_cast<double>(form.hscAlpha.Max));
@@ -123,24 +110,23 @@ bool Window::ApplyValue(const SetValue& change) {
       form.hscAlpha_Change();
     });
   }
-  if (change.control == "chkMemory") {
+  if (entry->kind == ControlKind::kCheckBox) {
     return Dispatch([&] {
       form.chkMemory.Value = change.value != 0 ? 1 : 0;
       form.chkMemory_Click();
     });
   }
-  const int index = PointIndexOf(change.control);
-  if (index < 0 || platform.gesture.Active()) return false;
-  return Dispatch([&] { form.SetPointGain(index, change.value); });
+  if (entry->kind != ControlKind::kControlPoint || platform.gesture.Active()) return false;
+  return Dispatch([&] { form.SetPointGain(entry->index, change.value); });
 }
 
 // A point that is being dragged keeps to the mouse.
 bool Window::ApplyKey(const Key& key) {
-  if (key.control == "picSpectrum") return StepReadOut(key);
-  const int index = PointIndexOf(key.control);
-  if (index < 0 || platform.gesture.Active()) return false;
+  const ControlEntry* entry = LessonControl(key.control);
+  if (entry != nullptr && entry->kind == ControlKind::kPictureBox) return StepReadOut(key);
+  if (entry == nullptr || entry->kind != ControlKind::kControlPoint || platform.gesture.Active()) return false;
   return Dispatch([&] {
-    form.cmdSource_KeyDown(static_cast<std::int16_t>(index), Code(key.keyCode), Code(key.shift));
+    form.cmdSource_KeyDown(static_cast<std::int16_t>(entry->index), Code(key.keyCode), Code(key.shift));
   });
 }
 

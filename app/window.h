@@ -72,7 +72,5 @@ class Window {
 /// "Run-time error: Overflow".
 std::string RunTimeErrorText(std::string_view what);
 
-/// The index of the control point named "cmdSource0" .. "cmdSource8", or -1.
-int PointIndexOf(std::string_view name);
 
 }  // namespace app
