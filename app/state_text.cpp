@@ -3,6 +3,7 @@
 #include <span>
 
 #include "app/constants.h"
+#include "app/fields.h"
 #include "app/window.h"
 #include "base/number_text.h"
 
@@ -19,20 +20,12 @@ class Writer {
   void Put(const std::string& name, bool value) { Line(name, value ? "true" : "false"); }
   void Put(const std::string& name, const std::string& value) { Line(name, Quoted(value)); }
 
-  void Rect(const std::string& name, const app::Rect& r) {
-    Put(name + ".Left", r.Left);
-    Put(name + ".Top", r.Top);
-    Put(name + ".Width", r.Width);
-    Put(name + ".Height", r.Height);
-  }
-  void FontOf(const std::string& name, const Font& f) {
-    Put(name + ".Name", f.Name);
-    Put(name + ".Size", f.Size);
-    Put(name + ".Weight", f.Weight);
-    Put(name + ".Charset", f.Charset);
-    Put(name + ".Italic", f.Italic);
-    Put(name + ".Underline", f.Underline);
-    Put(name + ".Strikethrough", f.Strikethrough);
+  void Put(const std::string& name, const Font& font) { Control(name, font); }
+
+  /// Every property of `control`, one line each, as "name.Property value".
+  template <class Properties>
+  void Control(const std::string& name, const Properties& control) {
+    ForEachField(control, [&](const char* field, const auto& value) { Put(name + "." + field, value); });
   }
   void Array(const std::string& name, std::span<const double> values) {
     for (std::size_t i = 0; i < values.size(); ++i) Put(name + "(" + std::to_string(i) + ")", values[i]);
@@ -64,80 +57,25 @@ class Writer {
 
 std::string Indexed(const char* array, int index) { return std::string(array) + "(" + std::to_string(index) + ")"; }
 
-void PutLine(Writer& w, const std::string& name, const Line& line) {
-  w.Put(name + ".X1", line.X1);
-  w.Put(name + ".Y1", line.Y1);
-  w.Put(name + ".X2", line.X2);
-  w.Put(name + ".Y2", line.Y2);
-  w.Put(name + ".BorderColor", line.BorderColor);
-  w.Put(name + ".BorderWidth", line.BorderWidth);
-  w.Put(name + ".Visible", line.Visible);
-}
-
-void PutLabel(Writer& w, const std::string& name, const Label& label) {
-  w.Rect(name, label);
-  w.Put(name + ".Caption", label.Caption);
-  w.FontOf(name + ".Font", label.FontSpec);
-  w.Put(name + ".ForeColor", label.ForeColor);
-  w.Put(name + ".BackColor", label.BackColor);
-  w.Put(name + ".Visible", label.Visible);
-}
-
-void PutButton(Writer& w, const std::string& name, const CommandButton& button) {
-  w.Rect(name, button);
-  w.Put(name + ".Caption", button.Caption);
-  w.FontOf(name + ".Font", button.FontSpec);
-  w.Put(name + ".Visible", button.Visible);
-  w.Put(name + ".TabIndex", button.TabIndex);
-  w.Put(name + ".ToolTipText", button.ToolTipText);
-}
-
-void PutShape(Writer& w, const std::string& name, const Shape& shape) {
-  w.Rect(name, shape);
-  w.Put(name + ".BorderColor", shape.BorderColor);
-  w.Put(name + ".BorderWidth", shape.BorderWidth);
-  w.Put(name + ".Visible", shape.Visible);
-}
-
-template <class Control, class Put>
-void PutArray(Writer& w, const char* name, const ControlArray<Control>& array, Put put) {
-  for (const Control& control : array) put(w, Indexed(name, control.Index), control);
+template <class Properties>
+void PutArray(Writer& w, const char* name, const ControlArray<Properties>& array) {
+  for (const Properties& control : array) w.Control(Indexed(name, control.Index), control);
 }
 
 void PutCommandColumn(Writer& w, const Form1& f) {
-  PutButton(w, "cmdRC", f.cmdRC);
-  PutButton(w, "cmdRandom", f.cmdRandom);
-  PutButton(w, "cmdSorvane", f.cmdSorvane);
-  PutButton(w, "cmdRotate", f.cmdRotate);
-  PutButton(w, "cmdShift", f.cmdShift);
-  const HScrollBar& bar = f.hscAlpha;
-  w.Rect("hscAlpha", bar);
-  w.Put("hscAlpha.Min", bar.Min);
-  w.Put("hscAlpha.Max", bar.Max);
-  w.Put("hscAlpha.SmallChange", bar.SmallChange);
-  w.Put("hscAlpha.LargeChange", bar.LargeChange);
-  w.Put("hscAlpha.Value", bar.Value);
-  w.Put("hscAlpha.TabIndex", bar.TabIndex);
-  w.Put("hscAlpha.ToolTipText", bar.ToolTipText);
-  PutLabel(w, "lblAlpha", f.lblAlpha);
+  w.Control("cmdRC", f.cmdRC);
+  w.Control("cmdRandom", f.cmdRandom);
+  w.Control("cmdSorvane", f.cmdSorvane);
+  w.Control("cmdRotate", f.cmdRotate);
+  w.Control("cmdShift", f.cmdShift);
+  w.Control("hscAlpha", f.hscAlpha);
+  w.Control("lblAlpha", f.lblAlpha);
 }
 
 void PutImpulsePanel(Writer& w, const Form1& f) {
-  const CheckBox& check = f.chkMemory;
-  w.Rect("chkMemory", check);
-  w.Put("chkMemory.Caption", check.Caption);
-  w.FontOf("chkMemory.Font", check.FontSpec);
-  w.Put("chkMemory.ForeColor", check.ForeColor);
-  w.Put("chkMemory.Value", check.Value);
-  w.Put("chkMemory.TabIndex", check.TabIndex);
-  w.Put("chkMemory.ToolTipText", check.ToolTipText);
+  w.Control("chkMemory", f.chkMemory);
   const PictureBox& box = f.picSpectrum;
-  w.Rect("picSpectrum", box);
-  w.Put("picSpectrum.BackColor", box.BackColor);
-  w.Put("picSpectrum.ForeColor", box.ForeColor);
-  w.Put("picSpectrum.BorderPixels", box.BorderPixels);
-  w.Put("picSpectrum.TabIndex", box.TabIndex);
-  w.Put("picSpectrum.Revision", box.Revision());
+  w.Control("picSpectrum", box);
   const auto& strokes = box.Strokes();
   w.Put("picSpectrum.Strokes", static_cast<int>(strokes.size()));
   for (std::size_t i = 0; i < strokes.size(); ++i) {
@@ -148,27 +86,25 @@ void PutImpulsePanel(Writer& w, const Form1& f) {
     w.Put(name + ".Y2", strokes[i].Y2);
     w.Put(name + ".Color", strokes[i].Color);
   }
-  w.Rect("imgVesk", f.imgVesk);
-  w.Put("imgVesk.Picture", f.imgVesk.Picture);
-  w.Put("Timer1.Interval", f.Timer1.Interval);
-  w.Put("Timer1.Enabled", f.Timer1.Enabled);
+  w.Control("imgVesk", f.imgVesk);
+  w.Control("Timer1", f.Timer1);
 }
 
 void PutSpectrumPanel(Writer& w, const Form1& f) {
-  PutLine(w, "Line1", f.Line1);
-  PutLine(w, "Line2", f.Line2);
-  PutLine(w, "Line3", f.Line3);
-  PutLine(w, "Line4", f.Line4);
-  PutLine(w, "Line5", f.Line5);
-  PutLine(w, "Line6", f.Line6);
-  PutLabel(w, "Label1", f.Label1);
-  PutLabel(w, "Label2", f.Label2);
-  PutArray(w, "lblAt", f.lblAt, PutLabel);
-  PutArray(w, "cmdSource", f.cmdSource, PutButton);
-  PutArray(w, "cmdShape", f.cmdShape, PutShape);
-  PutArray(w, "lneFreq", f.lneFreq, PutLine);
-  PutArray(w, "lneShift", f.lneShift, PutLine);
-  PutArray(w, "lneRotate", f.lneRotate, PutLine);
+  w.Control("Line1", f.Line1);
+  w.Control("Line2", f.Line2);
+  w.Control("Line3", f.Line3);
+  w.Control("Line4", f.Line4);
+  w.Control("Line5", f.Line5);
+  w.Control("Line6", f.Line6);
+  w.Control("Label1", f.Label1);
+  w.Control("Label2", f.Label2);
+  PutArray(w, "lblAt", f.lblAt);
+  PutArray(w, "cmdSource", f.cmdSource);
+  PutArray(w, "cmdShape", f.cmdShape);
+  PutArray(w, "lneFreq", f.lneFreq);
+  PutArray(w, "lneShift", f.lneShift);
+  PutArray(w, "lneRotate", f.lneRotate);
 }
 
 void PutVariables(Writer& w, const Form1& f) {
