@@ -35,12 +35,16 @@ void AnnouncementRule::Before(const Intent& intent, const Form1& form) {
 }
 
 // A button pressed tells its own new state: it is the one the user acts on.
-void AnnouncementRule::After(const Intent& intent, const Form1& form) {
+void AnnouncementRule::After(const Intent& intent, const Form1& form, std::string_view viewWords) {
   if (!watching_) return;
   watching_ = false;
   const auto* click = std::get_if<Click>(&intent);
   std::vector<std::string> said;
   if (EditsUnseen(intent) && form.picSpectrum.Revision() != revision_) said.push_back(form.ResponseGist());
+  if (viewWords != viewWords_) {
+    viewWords_ = viewWords;
+    if (!viewWords_.empty()) said.push_back(viewWords_);
+  }
   std::size_t toggle = 0;
   ForEachToggle([&](const ControlEntry& entry) {
     const std::string now = (form.*entry.describe)();

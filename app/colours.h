@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace app {
@@ -32,6 +33,25 @@ inline constexpr Colour kDarkBlue = 0xC00000u;   // red 0, green 0, blue 192
 inline constexpr Colour kDarkGreen = 0x008000u;  // red 0, green 128, blue 0
 inline constexpr Colour kDarkRed = 0x0000C0u;    // red 192, green 0, blue 0
 inline constexpr Colour kMarkerOutline = 0x404040u;
+
+/// A system colour and the colour it stands for.
+struct PaletteEntry {
+  Colour system;
+  Colour colour;
+};
+
+/// The system colours as the desktop's widget style (Fusion) gives them in
+/// its standard palette: what a front end without a palette of its own
+/// shows for each.
+inline constexpr std::array<PaletteEntry, 7> kStylePalette = {{
+    {kWindowText, 0x000000u},
+    {kDialogFace, 0xEFEFEFu},
+    {kHighlight, 0xC68C30u},  // red 48, green 140, blue 198
+    {kButtonShadow, 0xB8B8B8u},
+    {kDarkShadow, 0x767676u},
+    {kButtonHighlight, 0xFFFFFFu},
+    {kButtonLight, 0xCACACAu},
+}};
 
 /// The red, green and blue parts of a non-system colour, 0 .. 255 each.
 constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFFu); }

@@ -12,9 +12,12 @@
 
 namespace app {
 
-/// The eye's window: its caption, and the name and accessible name of its
-/// one control, the picture.
+/// The eye's window: the view's name, its caption, the key that shows it
+/// with Ctrl, and the name and accessible name of its one control, the
+/// picture.
+inline constexpr std::string_view kEyeView = "eye";
 inline constexpr std::string_view kEyeCaption = "Eye Diagram";
+inline constexpr char kEyeKey = 'E';
 inline constexpr std::string_view kEyePictureName = "picEye";
 inline constexpr std::string_view kEyeAccessibleName = "Eye diagram";
 

@@ -99,6 +99,7 @@ void ForEachField(const PictureBox& box, Visit&& visit) {
   visit("BackColor", box.BackColor);
   visit("ForeColor", box.ForeColor);
   visit("BorderPixels", box.BorderPixels);
+  visit("DrawWidth", box.DrawWidth);
   visit("TabIndex", box.TabIndex);
   visit("Revision", box.Revision());
 }

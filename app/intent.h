@@ -52,7 +52,12 @@ struct Key {
 };
 /// One tick of the window's timer.
 struct Tick {};
+/// A view beside the lesson (Scene::views, "eye") shown or hidden.
+struct ShowView {
+  std::string view;
+  bool shown = false;
+};
 
-using Intent = std::variant<Load, Press, Move, Release, Cancel, Click, SetValue, Key, Tick>;
+using Intent = std::variant<Load, Press, Move, Release, Cancel, Click, SetValue, Key, Tick, ShowView>;
 
 }  // namespace app

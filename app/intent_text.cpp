@@ -58,6 +58,7 @@ std::string IntentText(const Intent& intent) {
             return "key " + k.control + " " + std::to_string(k.keyCode) + " " + std::to_string(k.shift);
           },
           [](const Tick&) -> std::string { return "tick"; },
+          [](const ShowView& v) { return "show " + v.view + (v.shown ? " 1" : " 0"); },
       },
       intent);
 }
@@ -90,6 +91,7 @@ std::optional<Intent> ParseIntent(std::string_view line) {
   if (verb == "value" && n == 3) {
     if (const auto value = ReadNumber(w[2])) return SetValue{w[1], *value};
   }
+  if (verb == "show" && n == 3 && (w[2] == "0" || w[2] == "1")) return ShowView{w[1], w[2] == "1"};
   if (verb == "key" && n == 4) {
     const auto code = ReadInt(w[2]), shift = ReadInt(w[3]);
     if (code && shift) return Key{w[1], *code, *shift};

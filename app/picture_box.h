@@ -25,6 +25,10 @@ class PictureBox : public Rect {
   Colour BackColor = kDialogFace;
   Colour ForeColor = kBlack;
   int BorderPixels = 2;  // on each side
+  /// The strokes' width in pixels. 0 draws each stroke one device pixel
+  /// wide at any zoom and density, unsmoothed: a hairline, for a picture
+  /// of many strokes that must be both sharp and quick to draw.
+  int DrawWidth = 1;
   int TabIndex = -1;     // out of the Tab order
 
   /// Clears the drawing surface.

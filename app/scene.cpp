@@ -113,6 +113,8 @@ ControlItem PictureItem(const Form1& form, const ControlEntry& entry, int readOu
   item.smallChange = 1;
   item.largeChange = plot::kPlotSamples / plot::kGridDivisions;  // a symbol period
   item.valueText = form.ImpulseReadOut(readOut);
+  item.readOutOffset = box.BorderPixels + static_cast<double>(box.ScaleWidth()) * readOut /
+                                              plot::kPlotSamples / kTwipsPerPixel;
   return item;
 }
 

@@ -64,7 +64,7 @@ using SurfaceItem = std::variant<LineItem, LabelItem, MarkerItem, ImageItem>;
 /// ring shadowed on the top and left and lit on the bottom and right, the
 /// inner ring the same in the darker and the lighter shade.
 struct SunkenEdge {
-  static constexpr int kPixels = 2;
+  static constexpr int kRingPixels = 1;
   static constexpr Colour kOuterTopLeft = kButtonShadow;
   static constexpr Colour kOuterBottomRight = kButtonHighlight;
   static constexpr Colour kInnerTopLeft = kDarkShadow;
@@ -102,8 +102,31 @@ struct ControlItem {
   /// The picture box's drawing: strokes in twips from the inner top-left
   /// corner, clipped to the inner area, inside a SunkenEdge.
   const PictureBox* picture = nullptr;
+  /// The plot: where the sample its read-out stands on lies, pixels from
+  /// the box's left edge (its border included), where a front end shows
+  /// the read-out that keys moved.
+  double readOutOffset = 0;
+
+  /// Whether the control has a value a user can change or step: a point,
+  /// the scroll bar, the check box, a picture with a read-out.
+  bool HasValue() const { return maximum > minimum; }
 
   bool operator==(const ControlItem&) const = default;
+};
+
+/// A view of the window that a front end may show beside the lesson, in a
+/// window or a panel of its own; Window::View(name) is its scene.
+struct ViewItem {
+  std::string name;     // "eye"
+  std::string caption;  // "Eye Diagram": its window's title, and the menu entry that shows it
+  /// With Ctrl (Command on a Mac) the key, an upper-case letter, shows or
+  /// hides the view.
+  char key = 0;
+  /// The control whose context menu offers the view.
+  std::string menuOf;
+  bool shown = false;
+
+  bool operator==(const ViewItem&) const = default;
 };
 
 /// Everything a front end shows of the window, in drawing order.
@@ -124,6 +147,8 @@ struct Scene {
   static constexpr int kOutlinePixels = 2;
   /// What to say aloud of the last change that no focused control tells.
   Announcement announcement;
+  /// The views a front end may show beside this one.
+  std::vector<ViewItem> views;
 
   /// The control of that name, or null.
   const ControlItem* Find(std::string_view name) const;

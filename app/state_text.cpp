@@ -119,7 +119,8 @@ void PutVariables(Writer& w, const Form1& f) {
 }
 
 // What the window holds beside the form: the drag, the read-out, what it
-// announced last, the generator and the messages it has shown.
+// announced last, which views show beside it, the generator and the
+// messages it has shown.
 void PutWindow(Writer& w, const Window& window) {
   const Scene scene = window.View();
   w.Put("drag.Index", window.platform.gesture.Index());
@@ -133,6 +134,7 @@ void PutWindow(Writer& w, const Window& window) {
   w.Put("readOut", plot != nullptr ? static_cast<int>(plot->value) : -1);
   w.Put("announcement.Serial", scene.announcement.serial);
   w.Put("announcement.Text", scene.announcement.text);
+  for (const ViewItem& view : scene.views) w.Put("view." + view.name + ".Shown", view.shown);
   w.Put("generator.Drawn", window.platform.Generator().Drawn());
   const auto& messages = window.platform.messages;
   for (std::size_t i = 0; i < messages.size(); ++i) w.Put("message(" + std::to_string(i) + ")", messages[i]);

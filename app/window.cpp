@@ -18,6 +18,14 @@ std::int16_t Code(int code) {
   return code >= -32768 && code <= 32767 ? static_cast<std::int16_t>(code) : std::int16_t{-1};
 }
 
+// The eye is a view of the impulse response: the plot's menu offers it.
+std::string ImpulsePlotName() {
+  for (const ControlEntry& entry : LessonControls()) {
+    if (entry.kind == ControlKind::kPictureBox) return std::string(entry.name);
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string RunTimeErrorText(std::string_view what) {
@@ -61,9 +69,10 @@ bool Window::Apply(const Intent& intent) {
           [&](const SetValue& change) { return ApplyValue(change); },
           [&](const Key& key) { return ApplyKey(key); },
           [&](const Tick&) { return Dispatch([&] { form.Timer1_Timer(); }); },
+          [&](const ShowView& show) { return ApplyShow(show); },
       },
       intent);
-  if (ran) announcements_.After(intent, form);
+  if (ran) announcements_.After(intent, form, eyeShown_ ? std::string_view(Eye().Words()) : std::string_view());
   return ran;
 }
 
@@ -130,6 +139,12 @@ bool Window::ApplyKey(const Key& key) {
   });
 }
 
+bool Window::ApplyShow(const ShowView& show) {
+  if (show.view != kEyeView || show.shown == eyeShown_) return false;
+  eyeShown_ = show.shown;
+  return true;
+}
+
 bool Window::StepReadOut(const Key& key) {
   const int direction = key.keyCode == kKeyRight ? 1 : key.keyCode == kKeyLeft ? -1 : 0;
   if (direction == 0) return false;
@@ -140,6 +155,17 @@ bool Window::StepReadOut(const Key& key) {
 const EyeView& Window::Eye() const {
   eye_.Follow(form.dImpulseResponse);
   return eye_;
+}
+
+Scene Window::View(std::string_view view) const {
+  if (view != kEyeView) return {};
+  return Eye().View();
+}
+
+std::string Window::ReadOutAt(std::string_view control, double xTwips) const {
+  const ControlEntry* entry = LessonControl(control);
+  if (entry == nullptr || entry->kind != ControlKind::kPictureBox) return {};
+  return form.ImpulseReadOut(form.PlotSampleAt(xTwips));
 }
 
 Scene Window::View() const {
@@ -153,6 +179,7 @@ Scene Window::View() const {
   scene.controls = ControlsOf(form, readOut_);
   scene.dragOutline = DragOutline();
   scene.announcement = announcements_.Current();
+  scene.views.push_back({std::string(kEyeView), std::string(kEyeCaption), kEyeKey, ImpulsePlotName(), eyeShown_});
   return scene;
 }
 

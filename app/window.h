@@ -40,8 +40,16 @@ class Window {
   /// dropped. Returns whether it ran.
   bool Dispatch(const std::function<void()>& handler);
 
-  /// What the window shows now.
+  /// What the window shows now: the lesson, with the views it offers
+  /// beside it (Scene::views).
   Scene View() const;
+  /// The view of that name beside the lesson ("eye"), brought up to date
+  /// with the response; an empty scene for a name that is none.
+  Scene View(std::string_view view) const;
+  /// The read-out of the lesson's picture box `control` for a pointer
+  /// `xTwips` from its inner left edge, "t = +1.00 T (sample 640): h =
+  /// 0.000"; empty for a control that has no read-out.
+  std::string ReadOutAt(std::string_view control, double xTwips) const;
   /// The scene's drag outline alone, for a front end that follows a drag's
   /// moves without the rest of the scene.
   std::optional<PixelBox> DragOutline() const { return platform.gesture.Outline(); }
@@ -60,10 +68,12 @@ class Window {
   bool ApplyClick(std::string_view control);
   bool ApplyValue(const SetValue& change);
   bool ApplyKey(const Key& key);
+  bool ApplyShow(const ShowView& show);
   bool StepReadOut(const Key& key);
 
   bool busy_ = false;
   mutable EyeView eye_;  // follows form.dImpulseResponse when asked for
+  bool eyeShown_ = false;  // a front end shows the eye beside the lesson
   int readOut_ = form.ReadOutStart();  // the sample the plot's key read-out stands on
   AnnouncementRule announcements_;
 };

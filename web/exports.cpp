@@ -69,12 +69,22 @@ EMSCRIPTEN_KEEPALIVE int sv_key(const char* control, int keyCode, int shift) {
   return Apply(app::Key{control, keyCode, shift});
 }
 EMSCRIPTEN_KEEPALIVE int sv_tick() { return Apply(app::Tick{}); }
+EMSCRIPTEN_KEEPALIVE int sv_show(const char* view, int shown) { return Apply(app::ShowView{view, shown != 0}); }
 
 /// The scene as JSON text (web/scene_json.h).
 EMSCRIPTEN_KEEPALIVE const char* sv_scene() {
   Page& page = ThePage();
   page.json.Clear();
   web::WriteScene(page.json, page.window.View());
+  return page.json.Text().c_str();
+}
+
+/// The scene of the view of that name beside the lesson ("eye"), as JSON
+/// text like sv_scene's.
+EMSCRIPTEN_KEEPALIVE const char* sv_view_scene(const char* view) {
+  Page& page = ThePage();
+  page.json.Clear();
+  web::WriteScene(page.json, page.window.View(view));
   return page.json.Text().c_str();
 }
 

@@ -5,10 +5,62 @@
 
 #include "app/constants.h"
 #include "app/focus_mark.h"
+#include "app/scene_fields.h"
 #include "base/overloaded.h"
 
 namespace web {
 namespace {
+
+// Writes one member of an object for each field a ForEachField visits.
+struct FieldWriter {
+  JsonWriter& json;
+
+  void operator()(const char* key, const std::string& value) const {
+    json.Key(key);
+    json.String(value);
+  }
+  void operator()(const char* key, char value) const {
+    json.Key(key);
+    json.String(std::string(1, value));
+  }
+  void operator()(const char* key, int value) const {
+    json.Key(key);
+    json.Int(value);
+  }
+  void operator()(const char* key, app::Colour value) const {
+    json.Key(key);
+    json.Int(value);
+  }
+  void operator()(const char* key, double value) const {
+    json.Key(key);
+    json.Number(value);
+  }
+  void operator()(const char* key, bool value) const {
+    json.Key(key);
+    json.Bool(value);
+  }
+  void operator()(const char* key, std::optional<bool> value) const {
+    json.Key(key);
+    if (value) {
+      json.Bool(*value);
+    } else {
+      json.Null();
+    }
+  }
+  void operator()(const char* key, app::ControlKind kind) const { (*this)(key, std::string(app::KindName(kind))); }
+  void operator()(const char* key, const app::PixelBox& b) const {
+    json.Key(key);
+    Pixels(b);
+  }
+  void operator()(const char* key, const app::Font& font) const;
+  void operator()(const char* key, const app::PictureBox* box) const;
+
+  void Pixels(const app::PixelBox& b) const {
+    json.BeginArray();
+    for (const int v : {b.Left, b.Top, b.Right, b.Bottom}) json.Int(v);
+    json.EndArray();
+  }
+};
 
 void Box(JsonWriter& json, const app::Rect& r) {
   json.Key("box");
@@ -17,184 +69,154 @@ void Box(JsonWriter& json, const app::Rect& r) {
   json.EndArray();
 }
 
-void Pixels(JsonWriter& json, const char* key, const app::PixelBox& b) {
+void FieldWriter::operator()(const char* key, const app::Font& font) const {
   json.Key(key);
-  json.BeginArray();
-  for (const int v : {b.Left, b.Top, b.Right, b.Bottom}) json.Int(v);
-  json.EndArray();
-}
-
-void FontOf(JsonWriter& json, const app::Font& font) {
-  json.Key("font");
   json.BeginObject();
-  json.Key("name");
-  json.String(font.Name);
-  json.Key("size");
-  json.Number(font.Size);
-  json.Key("weight");
-  json.Int(font.Weight);
-  json.Key("italic");
-  json.Bool(font.Italic);
-  json.Key("underline");
-  json.Bool(font.Underline);
-  json.Key("strike");
-  json.Bool(font.Strikethrough);
+  (*this)("name", font.Name);
+  (*this)("size", font.Size);
+  (*this)("weight", font.Weight);
+  (*this)("italic", font.Italic);
+  (*this)("underline", font.Underline);
+  (*this)("strike", font.Strikethrough);
   json.EndObject();
 }
 
-void Member(JsonWriter& json, const char* key, const std::string& value) {
+void Pair(JsonWriter& json, const char* key, app::Colour first, app::Colour second) {
   json.Key(key);
-  json.String(value);
+  json.BeginArray();
+  json.Int(first);
+  json.Int(second);
+  json.EndArray();
 }
 
-void Member(JsonWriter& json, const char* key, long long value) {
+// The picture box's look: its back, its sunken edge (rings of top-left and
+// bottom-right shades, outer first, each this many pixels wide) and its
+// pen; its strokes the page reads from the module's memory.
+void FieldWriter::operator()(const char* key, const app::PictureBox* box) const {
+  if (box == nullptr) return;
+  using Edge = app::SunkenEdge;
   json.Key(key);
-  json.Int(value);
+  json.BeginObject();
+  (*this)("back", box->BackColor);
+  (*this)("border", box->BorderPixels);
+  (*this)("drawWidth", box->DrawWidth);
+  json.Key("revision");
+  json.Int(static_cast<long long>(box->Revision()));
+  json.Key("edge");
+  json.BeginObject();
+  (*this)("ringPixels", Edge::kRingPixels);
+  Pair(json, "outer", Edge::kOuterTopLeft, Edge::kOuterBottomRight);
+  Pair(json, "inner", Edge::kInnerTopLeft, Edge::kInnerBottomRight);
+  json.EndObject();
+  json.EndObject();
 }
 
-void Member(JsonWriter& json, const char* key, double value) {
-  json.Key(key);
-  json.Number(value);
-}
-
-void Surface(JsonWriter& json, const app::SurfaceItem& item) {
+void Surface(const FieldWriter& put, const app::SurfaceItem& item) {
+  JsonWriter& json = put.json;
   json.BeginObject();
   std::visit(base::Overloaded{
                  [&](const app::LineItem& line) {
-                   Member(json, "type", std::string("line"));
+                   put("type", std::string("line"));
                    json.Key("ends");
                    json.BeginArray();
                    for (const float v : {line.X1, line.Y1, line.X2, line.Y2}) json.Number(v, app::kExactFloatDigits);
                    json.EndArray();
-                   Member(json, "colour", static_cast<long long>(line.colour));
-                   Member(json, "width", static_cast<long long>(line.widthPixels));
+                   put("colour", line.colour);
+                   put("width", line.widthPixels);
                  },
                  [&](const app::LabelItem& label) {
-                   Member(json, "type", std::string("label"));
+                   put("type", std::string("label"));
                    Box(json, label.box);
-                   Member(json, "text", label.text);
-                   FontOf(json, label.font);
-                   Member(json, "colour", static_cast<long long>(label.colour));
-                   Member(json, "back", static_cast<long long>(label.back));
+                   put("text", label.text);
+                   put("font", label.font);
+                   put("colour", label.colour);
+                   put("back", label.back);
                  },
                  [&](const app::MarkerItem& marker) {
-                   Member(json, "type", std::string("marker"));
+                   put("type", std::string("marker"));
                    Box(json, marker.box);
-                   Member(json, "colour", static_cast<long long>(marker.colour));
-                   Member(json, "width", static_cast<long long>(marker.widthPixels));
+                   put("colour", marker.colour);
+                   put("width", marker.widthPixels);
                  },
                  [&](const app::ImageItem& image) {
-                   Member(json, "type", std::string("image"));
+                   put("type", std::string("image"));
                    Box(json, image.box);
-                   Member(json, "picture", image.picture);
+                   put("picture", image.picture);
                  },
              },
              item);
   json.EndObject();
 }
 
-const char* KindName(app::ControlKind kind) {
-  switch (kind) {
-    case app::ControlKind::kCommandButton: return "button";
-    case app::ControlKind::kControlPoint: return "point";
-    case app::ControlKind::kScrollBar: return "scrollbar";
-    case app::ControlKind::kCheckBox: return "checkbox";
-    case app::ControlKind::kPictureBox: return "picture";
-  }
-  return "button";
-}
-
-void Picture(JsonWriter& json, const app::PictureBox& box) {
-  json.Key("picture");
-  json.BeginObject();
-  Member(json, "back", static_cast<long long>(box.BackColor));
-  Member(json, "border", static_cast<long long>(box.BorderPixels));
-  Member(json, "revision", static_cast<long long>(box.Revision()));
-  json.EndObject();
-}
-
 // Where the control's focus mark goes, by the model's rule: the page draws
 // it in its top layer while the control is not wholly in view.
-void Mark(JsonWriter& json, const app::Scene& scene, const app::ControlItem& c) {
+void Mark(const FieldWriter& put, const app::Scene& scene, const app::ControlItem& c) {
   const std::optional<app::FocusMark> mark = app::FocusMarkOf(scene, c.name);
   if (!mark) return;
-  json.Key("focusMark");
-  json.BeginObject();
-  json.Key("inView");
-  json.Bool(mark->inView);
-  json.Key("showing");
-  json.Bool(mark->showing);
-  Pixels(json, "box", mark->box);
-  json.EndObject();
+  put.json.Key("focusMark");
+  put.json.BeginObject();
+  put("inView", mark->inView);
+  put("showing", mark->showing);
+  put("box", mark->box);
+  put.json.EndObject();
 }
 
-void Control(JsonWriter& json, const app::Scene& scene, const app::ControlItem& c) {
-  json.BeginObject();
-  Member(json, "name", c.name);
-  Member(json, "kind", std::string(KindName(c.kind)));
-  Member(json, "index", static_cast<long long>(c.index));
-  Pixels(json, "box", c.box);
-  Member(json, "caption", c.caption);
-  FontOf(json, c.font);
-  Member(json, "fore", static_cast<long long>(c.foreColor));
-  json.Key("visible");
-  json.Bool(c.visible);
-  json.Key("enabled");
-  json.Bool(c.enabled);
-  Member(json, "tabIndex", static_cast<long long>(c.tabIndex));
-  json.Key("pressed");
-  if (c.pressed) {
-    json.Bool(*c.pressed);
-  } else {
-    json.Null();
+// The system colours as [system colour, colour] pairs.
+void Palette(JsonWriter& json) {
+  json.Key("palette");
+  json.BeginArray();
+  for (const app::PaletteEntry& entry : app::kStylePalette) {
+    json.BeginArray();
+    json.Int(entry.system);
+    json.Int(entry.colour);
+    json.EndArray();
   }
-  Member(json, "accessibleName", c.accessibleName);
-  Member(json, "accessibleDescription", c.accessibleDescription);
-  Member(json, "toolTip", c.toolTip);
-  Member(json, "value", c.value);
-  Member(json, "min", c.minimum);
-  Member(json, "max", c.maximum);
-  Member(json, "smallChange", c.smallChange);
-  Member(json, "largeChange", c.largeChange);
-  Member(json, "valueText", c.valueText);
-  if (c.picture != nullptr) Picture(json, *c.picture);
-  Mark(json, scene, c);
-  json.EndObject();
+  json.EndArray();
 }
 
 }  // namespace
 
 void WriteScene(JsonWriter& json, const app::Scene& scene) {
+  const FieldWriter put{json};
   json.BeginObject();
-  Member(json, "caption", scene.caption);
-  Member(json, "width", static_cast<long long>(scene.widthPixels));
-  Member(json, "height", static_cast<long long>(scene.heightPixels));
-  Member(json, "back", static_cast<long long>(scene.back));
-  Member(json, "timerInterval", static_cast<long long>(scene.timerInterval));
+  put("caption", scene.caption);
+  put("width", scene.widthPixels);
+  put("height", scene.heightPixels);
+  put("back", scene.back);
+  put("timerInterval", scene.timerInterval);
   json.Key("surface");
   json.BeginArray();
-  for (const app::SurfaceItem& item : scene.surface) Surface(json, item);
+  for (const app::SurfaceItem& item : scene.surface) Surface(put, item);
   json.EndArray();
   json.Key("controls");
   json.BeginArray();
-  for (const app::ControlItem& control : scene.controls) Control(json, scene, control);
+  for (const app::ControlItem& control : scene.controls) {
+    json.BeginObject();
+    app::ForEachField(control, put);
+    Mark(put, scene, control);
+    json.EndObject();
+  }
   json.EndArray();
   json.Key("dragOutline");
   if (scene.dragOutline) {
-    json.BeginArray();
-    for (const int v : {scene.dragOutline->Left, scene.dragOutline->Top, scene.dragOutline->Right,
-                        scene.dragOutline->Bottom}) {
-      json.Int(v);
-    }
-    json.EndArray();
+    put.Pixels(*scene.dragOutline);
   } else {
     json.Null();
   }
   json.Key("announcement");
   json.BeginObject();
-  Member(json, "text", scene.announcement.text);
-  Member(json, "serial", static_cast<long long>(scene.announcement.serial));
+  put("text", scene.announcement.text);
+  put("serial", scene.announcement.serial);
   json.EndObject();
+  json.Key("views");
+  json.BeginArray();
+  for (const app::ViewItem& view : scene.views) {
+    json.BeginObject();
+    app::ForEachField(view, put);
+    json.EndObject();
+  }
+  json.EndArray();
+  Palette(json);
   json.EndObject();
 }
 

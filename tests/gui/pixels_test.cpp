@@ -4,6 +4,7 @@
 
 #include "app/constants.h"
 #include "desktop/pictures.h"
+#include "desktop/qt_conversions.h"
 #include "tests/gui/pixel_probe.h"
 #include "tests/gui/window_fixture.h"
 
@@ -272,6 +273,16 @@ TEST_F(Pixels, TextAndLogoAreDrawnAtTheDeviceResolution) {
   }
   ASSERT_GT(opaque, 1000);
   EXPECT_EQ(differing, 0);
+}
+
+// The colours the scene gives a front end without a palette of its own are
+// those the desktop shows.
+TEST_F(Pixels, TheScenesPaletteIsTheDesktops) {
+  for (const app::PaletteEntry& entry : app::kStylePalette) {
+    EXPECT_EQ(desktop::ToQColor(entry.system, window->palette()).name(),
+              QColor(app::RedOf(entry.colour), app::GreenOf(entry.colour), app::BlueOf(entry.colour)).name())
+        << std::hex << entry.system;
+  }
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ TEST(IntentText, EveryIntentReadsBackToTheSameBits) {
       app::SetValue{"cmdSource8", awkward},
       app::Key{"picSpectrum", app::kKeyRight, app::kShiftMask},
       app::Tick{},
+      app::ShowView{"eye", true},
   };
   for (const app::Intent& intent : intents) {
     const std::string text = app::IntentText(intent);
@@ -38,7 +39,7 @@ TEST(IntentText, EveryIntentReadsBackToTheSameBits) {
 
 TEST(IntentText, WhatIsNoIntentIsRefused) {
   for (const char* line : {"", "jump", "tick 1", "press 3 1 0 7342.5", "press 3 1 0 x 2", "move 1,5 2",
-                           "key cmdSource1 38.5 0", "key cmdSource1 1e12 0", "click", "value hscAlpha"}) {
+                           "key cmdSource1 38.5 0", "key cmdSource1 1e12 0", "click", "value hscAlpha", "show eye 2", "show eye"}) {
     EXPECT_FALSE(app::ParseIntent(line).has_value()) << line;
   }
 }

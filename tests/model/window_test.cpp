@@ -238,4 +238,47 @@ TEST_F(WindowModel, AnnouncesWhatNoFocusedControlTells) {
   EXPECT_EQ(said().text, form.ResponseGist() + ". Rotate: copy hidden");
 }
 
+// The eye is offered beside the lesson and shown by an intent; while it
+// shows, its words are said when it opens and whenever an edit changes
+// them, after the gist of an edit no control tells; once hidden, never.
+TEST_F(WindowModel, TheEyeShownSaysItsWordsWhenTheyChange) {
+  const auto said = [&] { return window.View().announcement; };
+  const auto eye = [&] { return window.View("eye").controls.at(0).accessibleDescription; };
+  ASSERT_EQ(window.View().views.size(), 1u);
+  EXPECT_EQ(window.View().views[0], (app::ViewItem{"eye", "Eye Diagram", 'E', "picSpectrum", false}));
+  EXPECT_TRUE(window.View("lesson").controls.empty());
+  EXPECT_FALSE(window.Apply(app::ShowView{"eye", false})) << "hidden already";
+
+  EXPECT_TRUE(window.Apply(app::ShowView{"eye", true}));
+  EXPECT_TRUE(window.View().views[0].shown);
+  EXPECT_EQ(said(), (app::Announcement{"eye closed at the sampling instant: height -4.182", 1}));
+  window.Apply(app::Click{"cmdRC"});
+  EXPECT_EQ(said().text, "intersymbol interference 0.000. eye height 1.000 at the sampling instant, open over 0.60 T");
+  window.Apply(app::Key{"cmdSource3", app::kKeyDown, 0});
+  EXPECT_EQ(said().text, eye()) << "a key's edit: the point says its gain, the window the eye's words";
+  const int serial = said().serial;
+  window.Apply(app::Key{"picSpectrum", app::kKeyRight, 0});
+  window.Apply(app::Click{"cmdRC"});
+  window.Apply(app::Click{"cmdRC"});
+  EXPECT_EQ(said().text, "intersymbol interference 0.000") << "the eye's words as they were";
+  EXPECT_EQ(said().serial, serial + 2);
+
+  window.Apply(app::ShowView{"eye", false});
+  Drag(2, 150, 140);
+  EXPECT_EQ(said().text, form.ResponseGist());
+}
+
+// A picture's read-out is the plot's alone, and stands where its sample is.
+TEST_F(WindowModel, ReadOutOfThePlotAlone) {
+  EXPECT_EQ(window.ReadOutAt("picSpectrum", form.picSpectrum.ScaleWidth() * 640 / 1024),
+            form.ImpulseReadOut(640));
+  EXPECT_EQ(window.ReadOutAt("cmdSource3", 100), "");
+  EXPECT_EQ(window.ReadOutAt("picEye", 100), "");
+  window.Apply(app::Key{"picSpectrum", app::kKeyRight, 0});
+  const app::ControlItem& plot = *window.View().Find("picSpectrum");
+  EXPECT_EQ(plot.value, 640);
+  EXPECT_DOUBLE_EQ(plot.readOutOffset, 2 + 821.0 * 640 / 1024);
+  EXPECT_FALSE(window.View("eye").controls.at(0).HasValue()) << "the eye has no read-out";
+}
+
 }  // namespace

@@ -42,7 +42,14 @@ export interface ControlItem {
   smallChange: number;
   largeChange: number;
   valueText: string;
-  picture?: { back: number; border: number; revision: number };
+  /** the plot: where the sample of its read-out lies, pixels from the box's left edge */
+  readOutOffset: number;
+  /** a picture box's look; drawWidth 0 draws hairlines, one device pixel wide */
+  picture?: {
+    back: number; border: number; drawWidth: number; revision: number;
+    /** the sunken edge: [top-left, bottom-right] shades of each ring */
+    edge: { ringPixels: number; outer: number[]; inner: number[] };
+  };
   /** the model's rule for the focus mark: drawn at box (window pixels) in
    * the top layer while the control is not wholly in view */
   focusMark: { inView: boolean; showing: boolean; box: number[] };
@@ -60,6 +67,22 @@ export interface Scene {
   dragOutline: number[] | null;
   /** what to say once, politely, each time serial moves on */
   announcement: { text: string; serial: number };
+  /** the views a front end may show beside this one */
+  views: ViewItem[];
+  /** [system colour, colour] pairs: what each system colour shows */
+  palette: number[][];
+}
+
+/** A view beside the lesson, whose scene the module gives by its name. */
+export interface ViewItem {
+  name: string;
+  /** its window's or panel's title, and the menu entry that shows it */
+  caption: string;
+  /** with Ctrl (Command on a Mac), shows or hides it */
+  key: string;
+  /** the control whose context menu offers it */
+  menuOf: string;
+  shown: boolean;
 }
 
 /** The module's exports, as emscripten's loader hands them over. */
