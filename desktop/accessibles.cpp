@@ -71,15 +71,23 @@ class PointAccessible : public QAccessibleWidget, public QAccessibleValueInterfa
   PointButton* Point() const { return static_cast<PointButton*>(widget()); }
 };
 
-// The impulse plot: a chart whose value is the sample its key read-out
-// stands on, read in words as the read-out. Only the keys move the
-// read-out; a value set from outside is not taken.
+// A picture box. One with a read-out (the impulse plot) is a chart whose
+// value is the sample its key read-out stands on, read in words as the
+// read-out; only the keys move the read-out, and a value set from outside
+// is not taken. One without (the eye diagram) is a graphic, told by its
+// name and description.
 class ChartAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
   explicit ChartAccessible(PictureBoxWidget* plot) : QAccessibleWidget(plot, QAccessible::Chart) {}
 
+  QAccessible::Role role() const override {
+    return Plot()->Item().HasValue() ? QAccessible::Chart : QAccessible::Graphic;
+  }
+
   void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    if (type == QAccessible::ValueInterface && Plot()->Item().HasValue()) {
+      return static_cast<QAccessibleValueInterface*>(this);
+    }
     return QAccessibleWidget::interface_cast(type);
   }
 

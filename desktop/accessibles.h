@@ -6,7 +6,8 @@ namespace desktop {
 /// they are: each control point a vertical slider of its gain (value, range
 /// and step from the model's scene; setting a value or stepping it goes to
 /// the model as the point's own input, once), the impulse plot a chart whose
-/// value is its key read-out, Shift and Rotate toggle buttons, the
+/// value is its key read-out, a picture without a read-out (the eye
+/// diagram) a graphic, Shift and Rotate toggle buttons, the
 /// announcer a status bar with a notification (desktop/announcer.h), and the
 /// window a parent whose children come in the Tab order. Safe to call more
 /// than once.

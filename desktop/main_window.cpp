@@ -1,21 +1,15 @@
 #include "desktop/main_window.h"
 
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPushButton>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 
 #include "app/constants.h"
 #include "desktop/accessibles.h"
-#include "desktop/alpha_scroll_bar.h"
 #include "desktop/announcer.h"
-#include "desktop/command_widgets.h"
-#include "desktop/overlay_frame.h"
 #include "desktop/message_box.h"
-#include "desktop/picture_box_widget.h"
+#include "desktop/overlay_frame.h"
 #include "desktop/point_button.h"
 #include "desktop/qt_conversions.h"
 #include "desktop/surface_painter.h"
@@ -24,10 +18,6 @@ namespace desktop {
 namespace {
 
 constexpr double kTwips = app::kTwipsPerPixel;
-
-void SetGeometry(QWidget* widget, const QRect& rect) {
-  if (widget->geometry() != rect) widget->setGeometry(rect);
-}
 
 }  // namespace
 
@@ -42,9 +32,10 @@ SorvaneWindow::SorvaneWindow(app::Window& model, QWidget* parent)
   // it, so that whoever presses a key sees where it goes.
   setAttribute(Qt::WA_KeyboardFocusChange);
   model_.platform.SetMessageHandler([this](std::string_view text) { ShowMessageBox(this, text); });
+  announcer_ = new Announcer(this);
   BuildWidgets(scene);
-  ConnectEvents();
   ConnectZoom();
+  OfferViews(scene);
 
   Apply(app::Load{});
   timer_ = new QTimer(this);
@@ -55,32 +46,36 @@ SorvaneWindow::SorvaneWindow(app::Window& model, QWidget* parent)
   }
 }
 
+// A view's window belongs to the lesson's, which closes it, and keeps the
+// lesson's keys; it opens without taking the keyboard from the lesson.
+SorvaneWindow::SorvaneWindow(app::Window& model, std::string view, SorvaneWindow& lesson)
+    : QWidget(&lesson, Qt::Window), model_(model), view_(std::move(view)), lesson_(&lesson) {
+  const app::Scene scene = SceneNow();
+  setWindowTitle(QString::fromStdString(scene.caption));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  announcer_ = lesson.announcer_;
+  zoom_ = lesson.zoom_;
+  BuildWidgets(scene);
+  ConnectZoom();
+  OfferViews(model_.View());
+  ScaleWidgets();
+}
+
+app::Scene SorvaneWindow::SceneNow() const { return view_.empty() ? model_.View() : model_.View(view_); }
+
 // Qt stacks later siblings above earlier ones, so the windowed controls are
 // created in the scene's order, from the bottom of the stack up.
 void SorvaneWindow::BuildWidgets(const app::Scene& scene) {
   for (const app::ControlItem& item : scene.controls) {
-    QWidget* widget = nullptr;
-    switch (item.kind) {
-      case app::ControlKind::kCommandButton: widget = new CommandButtonWidget(zoom_, this); break;
-      case app::ControlKind::kControlPoint:
-        points_[item.index] = new PointButton(item.index, zoom_, this);
-        widget = points_[item.index];
-        break;
-      case app::ControlKind::kScrollBar: widget = hscAlpha_ = new AlphaScrollBar(zoom_, this); break;
-      case app::ControlKind::kCheckBox: widget = chkMemory_ = new CheckBoxWidget(zoom_, this); break;
-      case app::ControlKind::kPictureBox:
-        widget = picSpectrum_ = new PictureBoxWidget(
-            [this](double xTwips) { return model_.form.ImpulseReadOut(model_.form.PlotSampleAt(xTwips)); },
-            zoom_, this);
-        break;
-    }
+    QWidget* widget = MakeWidget(item);
     widget->setObjectName(QString::fromStdString(item.name));
     widget->setFont(WidgetFont(item.font, zoom_.Factor()));
     widgets_.emplace(item.name, widget);
   }
   outline_ = new OverlayFrame(OverlayFrame::Look::kDragOutline, QStringLiteral("dragOutline"), zoom_, this);
   focusMark_ = new OverlayFrame(OverlayFrame::Look::kFocusMark, QStringLiteral("focusOverlay"), zoom_, this);
-  announcer_ = new Announcer(this);
   SetTabOrder(scene);
   ConnectShortcuts();
 }
@@ -99,62 +94,21 @@ void SorvaneWindow::SetTabOrder(const app::Scene& scene) {
   if (!tabOrder_.empty()) tabOrder_.front()->setFocus();
 }
 
-double SorvaneWindow::Twips(double pixels, const Zoom& zoom) { return pixels / zoom.Factor() * kTwips; }
-
-void SorvaneWindow::ConnectEvents() {
-  for (const char* name : {"cmdRC", "cmdRandom", "cmdSorvane", "cmdRotate", "cmdShift"}) {
-    auto* button = static_cast<QPushButton*>(widgets_.at(name));
-    connect(button, &QPushButton::clicked, this,
-            [this, control = std::string(name)] { Apply(app::Click{control}); });
-  }
-  connect(hscAlpha_, &QScrollBar::valueChanged, this,
-          [this](int value) { Apply(app::SetValue{"hscAlpha", static_cast<double>(value)}); });
-  // Every way of ticking the box (a click, Space, assistive technology's
-  // Toggle) changes its state once; the refresh's own changes are silent.
-  connect(chkMemory_, &QCheckBox::toggled, this,
-          [this](bool checked) { Apply(app::SetValue{"chkMemory", checked ? 1.0 : 0.0}); });
-  connect(picSpectrum_, &PictureBoxWidget::KeyPressed, this,
-          [this](int keyCode, int shift) { Apply(app::Key{"picSpectrum", keyCode, shift}); });
-  connect(picSpectrum_, &PictureBoxWidget::ReadOutShown, announcer_, &Announcer::Say);
-  for (PointButton* point : points_) {
-    connect(point, &PointButton::Pressed, this, &SorvaneWindow::OnPointPressed);
-    // A move while a point is dragged changes only where the outline is.
-    connect(point, &PointButton::Moved, this, [this](QPointF at) {
-      model_.Apply(app::Move{Twips(at.x(), zoom_), Twips(at.y(), zoom_)});
-      ShowOutline(model_.DragOutline());
-    });
-    connect(point, &PointButton::Released, this, [this](Qt::MouseButton button, QPointF at) {
-      Apply(app::Release{ButtonCode(button), Twips(at.x(), zoom_), Twips(at.y(), zoom_)});
-    });
-    connect(point, &PointButton::KeyPressed, this, [this](int index, int keyCode, int shift) {
-      Apply(app::Key{"cmdSource" + std::to_string(index), keyCode, shift});
-    });
-    connect(point, &PointButton::GainRequested, this, [this](int index, double gain) {
-      Apply(app::SetValue{"cmdSource" + std::to_string(index), gain});
-    });
-  }
-}
-
 // An intent the model did not take (one that came while a message box of
 // another event was open) may have left a widget out of step with the
 // model: then every control is shown afresh.
 void SorvaneWindow::Apply(const app::Intent& intent) {
-  if (!model_.Apply(intent)) shown_.clear();
-  Refresh();
+  SorvaneWindow& lesson = Lesson();
+  if (!model_.Apply(intent)) {
+    lesson.shown_.clear();
+    for (const auto& [name, view] : lesson.views_) view->shown_.clear();
+  }
+  lesson.Refresh();
 }
 
 void SorvaneWindow::Dispatch(const std::function<void()>& handler) {
   model_.Dispatch(handler);
-  Refresh();
-}
-
-// A press begins a drag at most: nothing else in the window changes before
-// the drop, so only the outline is shown (and a tick shows all anyway).
-void SorvaneWindow::OnPointPressed(int index, Qt::MouseButton button,
-                                   Qt::KeyboardModifiers modifiers, QPointF inWindow) {
-  model_.Apply(app::Press{index, ButtonCode(button), ShiftState(modifiers),
-                          Twips(inWindow.x(), zoom_), Twips(inWindow.y(), zoom_)});
-  ShowOutline(model_.DragOutline());
+  Lesson().Refresh();
 }
 
 void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
@@ -165,58 +119,23 @@ void SorvaneWindow::ShowOutline(const std::optional<app::PixelBox>& outline) {
   }
 }
 
-// A control whose item is as last shown is left alone, unless the user's
-// hand holds it, which may have put its widget out of step with the item.
-void SorvaneWindow::ShowControl(const app::ControlItem& item) {
-  QWidget* widget = widgets_.at(item.name);
-  const bool held = (widget == hscAlpha_ && hscAlpha_->isSliderDown()) ||
-                    (widget == chkMemory_ && chkMemory_->isDown());
-  auto [shown, first] = shown_.try_emplace(item.name, item);
-  if (!first && !held && shown->second == item) {
-    if (widget == picSpectrum_) picSpectrum_->Show(item);  // its strokes may have changed
+void SorvaneWindow::Refresh() {
+  if (lesson_ != nullptr) {
+    lesson_->Refresh();
     return;
   }
-  if (held) {
-    shown_.erase(shown);
-  } else {
-    shown->second = item;
-  }
-  SetGeometry(widget, zoom_.Box(item.box));
-  if (widget->isVisibleTo(this) != item.visible) widget->setVisible(item.visible);
-  ShowTexts(widget, item);
-  if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    const QString caption = QString::fromStdString(item.caption);
-    if (button->text() != caption) button->setText(caption);
-    if (auto* command = qobject_cast<CommandButtonWidget*>(button)) command->ShowPressed(item.pressed);
-  } else if (widget == hscAlpha_) {
-    // A held thumb stays where it is dragged: its release reports the value.
-    if (hscAlpha_->isSliderDown()) return;
-    const QSignalBlocker quiet(hscAlpha_);
-    hscAlpha_->setRange(static_cast<int>(item.minimum), static_cast<int>(item.maximum));
-    hscAlpha_->setSingleStep(static_cast<int>(item.smallChange));
-    hscAlpha_->setPageStep(static_cast<int>(item.largeChange));
-    hscAlpha_->setValue(static_cast<int>(item.value));
-  } else if (widget == chkMemory_) {
-    chkMemory_->setText(QString::fromStdString(item.caption));
-    // A held check box keeps its state until the click completes.
-    if (!chkMemory_->isDown()) {
-      const QSignalBlocker quiet(chkMemory_);
-      chkMemory_->setChecked(item.value == 1);
-    }
-    const QColor caption = ToQColor(item.foreColor, palette());
-    if (chkMemory_->palette().color(QPalette::WindowText) != caption) {
-      QPalette captionPalette = chkMemory_->palette();
-      captionPalette.setColor(QPalette::WindowText, caption);
-      captionPalette.setColor(QPalette::ButtonText, caption);
-      chkMemory_->setPalette(captionPalette);
-    }
-  } else if (widget == picSpectrum_) {
-    picSpectrum_->Show(item);
+  app::Scene scene = model_.View();
+  const std::vector<app::ViewItem> views = std::move(scene.views);
+  const app::Announcement announcement = scene.announcement;
+  ShowScene(std::move(scene));
+  ShowViews(views);
+  if (announcement.serial != announced_) {
+    announced_ = announcement.serial;
+    announcer_->Say(QString::fromStdString(announcement.text));
   }
 }
 
-void SorvaneWindow::Refresh() {
-  app::Scene scene = model_.View();
+void SorvaneWindow::ShowScene(app::Scene scene) {
   const bool changed = scene.controls != shownControls_;
   for (const app::ControlItem& item : scene.controls) ShowControl(item);
   ShowOutline(scene.dragOutline);
@@ -229,13 +148,14 @@ void SorvaneWindow::Refresh() {
     painted_ = std::move(scene.surface);
     update();
   }
-  if (scene.announcement.serial != announced_) {
-    announced_ = scene.announcement.serial;
-    announcer_->Say(QString::fromStdString(scene.announcement.text));
-  }
 }
 
 void SorvaneWindow::keyPressEvent(QKeyEvent* event) {
+  if (lesson_ != nullptr && event->key() == Qt::Key_Escape) {
+    Apply(app::ShowView{view_, false});
+    event->accept();
+    return;
+  }
   auto* button = qobject_cast<QAbstractButton*>(focusWidget());
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (button == nullptr || !enter || qobject_cast<PointButton*>(button) != nullptr) {

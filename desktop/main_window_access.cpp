@@ -87,7 +87,7 @@ void SorvaneWindow::ConnectShortcuts() {
   auto* copy = new QShortcut(QKeySequence::Copy, this);
   connect(copy, &QShortcut::activated, this, &SorvaneWindow::CopyPicture);
   // The mark follows the focus, whatever moved it.
-  focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this] { ShowFocus(model_.View()); });
+  focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this] { ShowFocus(SceneNow()); });
 }
 
 // The controls go after this destructor, and the focus with them; the mark

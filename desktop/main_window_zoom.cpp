@@ -34,19 +34,28 @@ void SorvaneWindow::ConnectZoom() {
 // window is first shown, or where no window manager decorates it.
 QSize SorvaneWindow::FrameExtra() const { return frameGeometry().size() - geometry().size(); }
 
+// A view's window zooms the lesson, whose zoom it follows.
 void SorvaneWindow::ZoomIn() {
+  if (lesson_ != nullptr) {
+    lesson_->ZoomIn();
+    return;
+  }
   const QScreen* display = screen() != nullptr ? screen() : QApplication::primaryScreen();
   if (display != nullptr) ZoomIn(display->availableGeometry().size());
 }
 
 void SorvaneWindow::ZoomIn(QSize available) {
+  if (lesson_ != nullptr) {
+    lesson_->ZoomIn(available);
+    return;
+  }
   const app::Scene scene = model_.View();
   if (zoom_.StepIn(QSize(scene.widthPixels, scene.heightPixels), FrameExtra(), available)) ApplyZoom();
 }
 
 void SorvaneWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (QWindow* handle = windowHandle(); handle != nullptr) {
+  if (QWindow* handle = windowHandle(); handle != nullptr && lesson_ == nullptr) {
     connect(handle, &QWindow::screenChanged, this, &SorvaneWindow::FitScreen, Qt::UniqueConnection);
   }
 }
@@ -61,19 +70,44 @@ void SorvaneWindow::FitScreen() {
 }
 
 void SorvaneWindow::ZoomOut() {
-  if (zoom_.StepOut()) ApplyZoom();
+  if (lesson_ != nullptr) {
+    lesson_->ZoomOut();
+  } else if (zoom_.StepOut()) {
+    ApplyZoom();
+  }
 }
 
 void SorvaneWindow::ZoomReset() {
-  if (zoom_.Reset()) ApplyZoom();
+  if (lesson_ != nullptr) {
+    lesson_->ZoomReset();
+  } else if (zoom_.Reset()) {
+    ApplyZoom();
+  }
 }
 
 void SorvaneWindow::ApplyZoom() {
-  const app::Scene scene = model_.View();
+  ScaleWidgets();
+  Refresh();
+  update();
+  KeepOnScreen();
+  for (const auto& [name, view] : views_) {
+    view->zoom_ = zoom_;
+    view->ScaleWidgets();
+    view->ShowScene(view->SceneNow());
+    view->update();
+    if (view->isVisible()) view->PlaceBesideLesson();
+    view->KeepOnScreen();
+  }
+}
+
+// Every control, and the focus mark, is shown again at the new size at the
+// next refresh.
+void SorvaneWindow::ScaleWidgets() {
+  const app::Scene scene = SceneNow();
   setFixedSize(zoom_.Size(QSize(scene.widthPixels, scene.heightPixels)));
   // At 100 % the controls go back to the application's own style, exactly as
   // they were.
-  if (zoomStyle_ == nullptr) {
+  if (zoomStyle_ == nullptr && zoom_.Factor() != 1.0) {
     zoomStyle_ = new ZoomStyle(zoom_);
     zoomStyle_->setParent(this);
   }
@@ -83,19 +117,19 @@ void SorvaneWindow::ApplyZoom() {
     if (widget->style() != (style != nullptr ? style : QApplication::style())) widget->setStyle(style);
     widget->setFont(WidgetFont(item.font, zoom_.Factor()));
   }
-  // Every control, and the focus mark, again at the new size.
   shown_.clear();
   shownControls_.clear();
-  Refresh();
-  update();
-  // A window grown past the screen's edge comes back inside it.
-  if (const QScreen* display = screen(); display != nullptr && isVisible()) {
-    const QRect room = display->availableGeometry();
-    const QRect frame = frameGeometry();
-    const int x = std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1));
-    const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1));
-    if (x != frame.left() || y != frame.top()) move(x, y);
-  }
+}
+
+// A window grown past the screen's edge comes back inside it.
+void SorvaneWindow::KeepOnScreen() {
+  const QScreen* display = screen();
+  if (display == nullptr || !isVisible()) return;
+  const QRect room = display->availableGeometry();
+  const QRect frame = frameGeometry();
+  const int x = std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1));
+  const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1));
+  if (x != frame.left() || y != frame.top()) move(x, y);
 }
 
 }  // namespace desktop

@@ -8,17 +8,16 @@
 #include <QPainter>
 #include <QToolTip>
 #include <QVector>
+#include <cmath>
 
 #include "app/constants.h"
 #include "desktop/focus_frame.h"
+#include "desktop/hairlines.h"
 #include "desktop/qt_conversions.h"
 #include "desktop/zoom.h"
 
 namespace desktop {
 namespace {
-
-// Sample k of the plotted response stands at ScaleWidth * k / 1024.
-constexpr double kPlottedSamples = 1024.0;
 
 // The sunken edge, two rings `outer` and `inner` pixels wide (one each at
 // 100 %), each laid as frames of one-pixel lines: the top and left in one
@@ -41,6 +40,26 @@ void PaintSunkenEdge(QPainter& painter, const QRect& box, const QPalette& palett
           ToQColor(outside ? Edge::kOuterBottomRight : Edge::kInnerBottomRight, palette));
   }
   painter.restore();
+}
+
+// Strokes of one colour in a row go to the painter in one batch, each
+// stroke `penTwips` wide.
+void PaintLines(QPainter& painter, const std::vector<app::Stroke>& strokes, const QPalette& palette,
+                double penTwips) {
+  QVector<QLineF> batch;
+  batch.reserve(static_cast<qsizetype>(strokes.size()));
+  for (std::size_t first = 0; first < strokes.size();) {
+    const app::Colour colour = strokes[first].Color;
+    batch.clear();
+    std::size_t next = first;
+    for (; next < strokes.size() && strokes[next].Color == colour; ++next) {
+      const app::Stroke& s = strokes[next];
+      batch.append(QLineF(s.X1, s.Y1, s.X2, s.Y2));
+    }
+    painter.setPen(QPen(ToQColor(colour, palette), penTwips));
+    painter.drawLines(batch);
+    first = next;
+  }
 }
 
 }  // namespace
@@ -67,9 +86,10 @@ bool PictureBoxWidget::event(QEvent* event) {
   return QWidget::event(event);
 }
 
+// Only a picture with a read-out takes the keys that step it.
 void PictureBoxWidget::keyPressEvent(QKeyEvent* event) {
   const int code = event->key() == Qt::Key_Left ? app::kKeyLeft : event->key() == Qt::Key_Right ? app::kKeyRight : 0;
-  if (code == 0) {
+  if (code == 0 || !item_.HasValue()) {
     QWidget::keyPressEvent(event);
     return;
   }
@@ -99,16 +119,19 @@ void PictureBoxWidget::focusOutEvent(QFocusEvent* event) {
 void PictureBoxWidget::ShowReadOut(QPoint local, QPoint global) {
   if (box_ == nullptr) return;
   const double xTwips = ((local.x() + 0.5) - BorderPixels()) / zoom_.Factor() * app::kTwipsPerPixel;
-  QToolTip::showText(global, QString::fromStdString(readOut_(xTwips)), this);
+  const QString text = QString::fromStdString(readOut_(xTwips));
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(global, text, this);
+  }
 }
 
 // The keys' read-out shows where the pointer's would for the same sample:
 // at the sample's place, halfway down the box.
 void PictureBoxWidget::ShowKeyReadOut() {
   if (box_ == nullptr) return;
-  const double sampleTwips = box_->ScaleWidth() * item_.value / kPlottedSamples;
-  const QPoint at(static_cast<int>(BorderPixels() + sampleTwips / app::kTwipsPerPixel * zoom_.Factor()),
-                  height() / 2);
+  const QPoint at(static_cast<int>(item_.readOutOffset * zoom_.Factor()), height() / 2);
   QToolTip::showText(mapToGlobal(at), QString::fromStdString(item_.valueText), this);
 }
 
@@ -119,7 +142,7 @@ void PictureBoxWidget::Show(const app::ControlItem& item) {
   const bool moved = item.value != item_.value;
   const bool readOutChanged = moved || item.valueText != item_.valueText;
   item_ = item;
-  if (!readOutChanged) return;
+  if (!readOutChanged || !item.HasValue()) return;
   // A key moves the read-out; a change of the response updates it only
   // while it shows.
   if (hasFocus() && (moved || QToolTip::isVisible())) {
@@ -132,40 +155,45 @@ void PictureBoxWidget::Show(const app::ControlItem& item) {
   }
 }
 
+// The hairlines are drawn into an image of the inner area at the device's
+// resolution once per change of the picture, and the image is laid in.
+void PictureBoxWidget::PaintHairlines(QPainter& painter, const QRect& inner) {
+  const double ratio = devicePixelRatioF();
+  const QSize device(static_cast<int>(std::lround(inner.width() * ratio)),
+                     static_cast<int>(std::lround(inner.height() * ratio)));
+  if (hairlines_.size() != device || hairlinesRevision_ != box_->Revision()) {
+    if (hairlines_.size() != device) hairlines_ = QImage(device, QImage::Format_RGB32);
+    hairlines_.fill(ToQColor(box_->BackColor, palette()));
+    DrawHairlines(hairlines_, box_->Strokes(), zoom_.Factor() * ratio / app::kTwipsPerPixel, palette());
+    hairlines_.setDevicePixelRatio(ratio);
+    hairlinesRevision_ = box_->Revision();
+  }
+  painter.drawImage(inner.topLeft(), hairlines_);
+}
+
 void PictureBoxWidget::paintEvent(QPaintEvent* /*event*/) {
   if (box_ == nullptr) return;
   paintedRevision_ = box_->Revision();
   QPainter painter(this);
   const int border = static_cast<int>(BorderPixels());
-  const int outer = zoom_.Pixels(1);
+  const int outer = zoom_.Pixels(app::SunkenEdge::kRingPixels);
   PaintSunkenEdge(painter, rect(), palette(), outer, border - outer);
   const QRect inner = rect().adjusted(border, border, -border, -border);
   painter.fillRect(inner, ToQColor(box_->BackColor, palette()));
 
-  painter.save();
-  painter.setClipRect(inner);
-  painter.translate(border, border);
-  painter.scale(zoom_.Factor() / app::kTwipsPerPixel, zoom_.Factor() / app::kTwipsPerPixel);
-  // Smooth traces where a logical pixel spans several device pixels; at one
-  // they stay pixel for pixel as they have always been.
-  if (devicePixelRatio() * zoom_.Factor() > 1) painter.setRenderHint(QPainter::Antialiasing);
-  // Strokes of one colour in a row go to the painter in one batch.
-  const auto& strokes = box_->Strokes();
-  QVector<QLineF> batch;
-  batch.reserve(static_cast<qsizetype>(strokes.size()));
-  for (std::size_t first = 0; first < strokes.size();) {
-    const app::Colour colour = strokes[first].Color;
-    batch.clear();
-    std::size_t next = first;
-    for (; next < strokes.size() && strokes[next].Color == colour; ++next) {
-      const app::Stroke& s = strokes[next];
-      batch.append(QLineF(s.X1, s.Y1, s.X2, s.Y2));
-    }
-    painter.setPen(QPen(ToQColor(colour, palette()), app::kTwipsPerPixel));
-    painter.drawLines(batch);
-    first = next;
+  if (box_->DrawWidth == 0) {
+    PaintHairlines(painter, inner);
+  } else {
+    painter.save();
+    painter.setClipRect(inner);
+    painter.translate(border, border);
+    painter.scale(zoom_.Factor() / app::kTwipsPerPixel, zoom_.Factor() / app::kTwipsPerPixel);
+    // Smooth traces where a logical pixel spans several device pixels; at
+    // one they stay pixel for pixel as they have always been.
+    if (devicePixelRatio() * zoom_.Factor() > 1) painter.setRenderHint(QPainter::Antialiasing);
+    PaintLines(painter, box_->Strokes(), palette(), box_->DrawWidth * app::kTwipsPerPixel);
+    painter.restore();
   }
-  painter.restore();
   painter.end();
   // The focus mark lies on the edge, never over the picture.
   if (hasFocus()) PaintFocusFrame(*this, 0, zoom_.Pixels(kFocusFramePixels));

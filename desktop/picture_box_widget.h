@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -12,17 +13,19 @@ namespace desktop {
 class Zoom;
 
 /// Shows a model picture box: a sunken edge and, inside it, the box's
-/// strokes replayed in twips and clipped to the inner area. Assistive
-/// technology sees it as a chart (desktop/accessibles.h). With the pointer
-/// over it, a tooltip shows the read-out for the pointer's x and follows the
-/// pointer. It is last in the Tab order; while it has the focus, Left and
-/// Right (with Shift or without) step the model's read-out, which shows as
-/// the same tooltip at its sample and is spoken.
+/// strokes replayed in twips and clipped to the inner area, in the box's
+/// pen. Assistive technology sees a picture with a read-out as a chart, any
+/// other as a graphic (desktop/accessibles.h). With the pointer over a
+/// chart, a tooltip shows the read-out for the pointer's x and follows the
+/// pointer; while it has the focus, Left and Right (with Shift or without)
+/// step the model's read-out, which shows as the same tooltip at its sample
+/// and is spoken.
 class PictureBoxWidget : public QWidget {
   Q_OBJECT
 
  public:
-  /// The read-out's text for a pointer at x twips from the inner area's left.
+  /// The read-out's text for a pointer at x twips from the inner area's
+  /// left; empty for a picture without one.
   using ReadOut = std::function<std::string(double xTwips)>;
 
   PictureBoxWidget(ReadOut readOut, const Zoom& zoom, QWidget* parent);
@@ -52,6 +55,7 @@ class PictureBoxWidget : public QWidget {
 
  private:
   void ShowReadOut(QPoint local, QPoint global);
+  void PaintHairlines(QPainter& painter, const QRect& inner);
   void ShowKeyReadOut();
   double BorderPixels() const;
 
@@ -60,6 +64,8 @@ class PictureBoxWidget : public QWidget {
   ReadOut readOut_;
   const Zoom& zoom_;
   std::uint64_t paintedRevision_ = ~std::uint64_t{0};
+  QImage hairlines_;  // a picture of hairlines as last drawn, device pixels
+  std::uint64_t hairlinesRevision_ = 0;
 };
 
 }  // namespace desktop

@@ -7,6 +7,10 @@ a real X server, and reads it back through the accessibility bus (AT-SPI):
 - ten Up presses on that point give ten description changes;
 - the accessible Toggle of Memory holds past the timer's ticks, and the
   next edit is remembered;
+- Ctrl+E shows the eye diagram's window beside the lesson, the keyboard
+  left on the lesson: its graphic "Eye diagram" is described by the eye's
+  words, which follow an edit and are said through the lesson's
+  notification; Ctrl+E again hides it;
 - the plot, last in the Tab order, reads h at t = +1 T by the Right key,
   said through the window's notification;
 - Ctrl+Plus zooms the window as far as the screen's 1920 x 1080 allow, and
@@ -151,6 +155,42 @@ def ten_ups_are_ten_descriptions(s, point):
     ok(f"ten Up presses, ten description changes, the last {heard[-1]!r}")
 
 
+def notification(s):
+    note = next((n for n in walk(s.frame) if n.getRole() == pyatspi.ROLE_NOTIFICATION), None)
+    return note.name if note is not None else "nothing"
+
+
+def eye_window(s):
+    for frame in s.app:
+        if frame is not None and frame.name == "Eye Diagram" and frame.getState().contains(pyatspi.STATE_SHOWING):
+            return frame
+    return None
+
+
+def eye_follows_edits(s, point):
+    s.keys("ctrl+e")
+    frame = wait_for("the eye's window on Ctrl+E", lambda: eye_window(s))
+    eye = next((n for n in walk(frame) if n.name == "Eye diagram"), None)
+    if eye is None or eye.getRole() != pyatspi.ROLE_IMAGE:
+        fail(f"the eye's window holds no graphic named 'Eye diagram': {eye and eye.getRoleName()}")
+    lx, ly, lw, _ = s.frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    ex, ey, _, _ = frame.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    if ex < lx + lw or ey != ly:
+        fail(f"the eye's window at {ex},{ey}, not beside the lesson at {lx},{ly} ({lw} wide)")
+    before = eye.description
+    if not before.startswith(("eye height ", "eye closed at the sampling instant")):
+        fail(f"the eye is described as {before!r}")
+    if not point.getState().contains(pyatspi.STATE_FOCUSED):
+        fail("the eye's window took the keyboard from the lesson")
+    s.keys("Up")
+    after = wait_for("the eye's words after Up", lambda: eye.description != before and eye.description)
+    said = wait_for("the eye's words said", lambda: notification(s) == after and after)
+    ok(f"Ctrl+E: the eye beside the lesson at {ex},{ey}, {before!r}, after Up {said!r}, said")
+    s.keys("ctrl+e")
+    wait_for("the eye hidden by Ctrl+E", lambda: eye_window(s) is None)
+    ok("Ctrl+E again hides it")
+
+
 def toggle_holds(s):
     memory = s.named("Memory")
     actions = memory.queryAction()
@@ -174,8 +214,7 @@ def plot_reads_by_keys(s):
         if plot.queryValue().currentValue == 640:
             break
         s.keys("Right")
-    note = next((n for n in walk(s.frame) if n.getRole() == pyatspi.ROLE_NOTIFICATION), None)
-    said = note.name if note is not None else "nothing"
+    said = notification(s)
     if plot.queryValue().currentValue != 640 or not said.startswith("t = +1.00 T (sample 640): h = "):
         fail(f"the plot stands on sample {plot.queryValue().currentValue} and says {said!r}")
     ok(f"the plot by keys: {said!r}")
@@ -222,6 +261,7 @@ def main():
         fail(f"{POINT} is a {point.getRoleName()}, not a slider")
     covered_point_shows_its_mark(s, point)
     ten_ups_are_ten_descriptions(s, point)
+    eye_follows_edits(s, point)
     toggle_holds(s)
     plot_reads_by_keys(s)
     zoom_fits_and_drops_alike(s)
