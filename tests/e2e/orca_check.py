@@ -3,9 +3,10 @@
 on the desktop program or in the page in Firefox ESR: the first focus; a
 preset pressed with a button focused (the response's gist, not its eight
 samples); Shift pressed (its new state); Memory ticked; a point on focus
-and after Up (its gain); the impulse plot's Right (its read-out); and, in
-the page, the reading from the top (the controls and the plot, no
-description holder, no empty alert).
+and after Up (its gain); the impulse plot's Right (its read-out); on the
+desktop, the eye diagram shown by Ctrl+E and a point's Up then (the eye's
+words); and, in the page, the reading from the top (the controls and the
+plot, no description holder, no empty alert).
 
 Usage, inside run_orca.sh: orca_check.py desktop PROGRAM | page PAGE.
 Exits 0 when every step was heard as it should be, 1 otherwise."""
@@ -21,10 +22,11 @@ NUMBER = r"-?\d+\.\d{3}"
 # A gain step, 15 twips of 2700 per unit, as the spoken gains differ within
 # their rounding.
 UP_STEP, ROUNDING = 15 / 2700, 0.0011
-# The gist of a response after a preset or a drop. The eye diagram's words,
-# once the window has one, are to be heard in the same announcement: this
-# pattern is where they join.
+# The gist of a response after a preset or a drop; while the eye diagram
+# shows, its words follow in the same announcement.
 GIST = r"intersymbol interference (" + NUMBER + r")\.?"
+EYE = r"eye (height " + NUMBER + r" at the sampling instant, open over \d+\.\d\d T|closed at the sampling instant: height " + \
+    NUMBER + r")\.?"
 # Reading the page from the top speaks every control and the plot, whose
 # value is its read-out at t = 0.
 READING = [r"RC Filter", r"Roll-off alpha", r"Random", r"Sorvane", r"Rotate", r"Shift", r"Memory"] + \
@@ -97,6 +99,9 @@ def on_the_desktop(desktop, steps, program):
         "gain": r"(" + NUMBER + r")\.?",
         "plot": r"Impulse response chart\.?",
     })
+    steps.step("the eye diagram shown by Ctrl+E: its words", "ctrl+e", heard(EYE))
+    steps.step("Shift+Tab to point 8", "shift+Tab", heard(r"Control point 8 .*"))
+    steps.step("a point's Up with the eye shown: its gain, the eye's words", "Up", heard(r"(" + NUMBER + r")\.?", EYE))
 
 
 def in_the_page(desktop, steps, page):
