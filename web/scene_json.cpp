@@ -1,6 +1,7 @@
 #include "web/scene_json.h"
 
 #include <optional>
+#include <utility>
 #include <variant>
 
 #include "app/constants.h"
@@ -156,9 +157,22 @@ void Control(JsonWriter& json, const app::Scene& scene, const app::ControlItem& 
   json.EndObject();
 }
 
+// Whether control `i` of `scene` shows just as it did in `before`.
+bool SameControl(const app::Scene& scene, std::size_t i, std::uint64_t revision,
+                 const WrittenScene& before) {
+  if (i >= before.scene.controls.size()) return false;
+  const app::ControlItem& control = scene.controls[i];
+  return control == before.scene.controls[i] && revision == before.revisions[i] &&
+         app::FocusMarkOf(scene, control.name) == app::FocusMarkOf(before.scene, control.name);
+}
+
 }  // namespace
 
-void WriteScene(JsonWriter& json, const app::Scene& scene) {
+WrittenScene WriteScene(JsonWriter& json, app::Scene scene, const WrittenScene& before) {
+  WrittenScene written;
+  for (const app::ControlItem& control : scene.controls) {
+    written.revisions.push_back(control.picture != nullptr ? control.picture->Revision() : 0);
+  }
   json.BeginObject();
   Member(json, "caption", scene.caption);
   Member(json, "width", static_cast<long long>(scene.widthPixels));
@@ -167,11 +181,23 @@ void WriteScene(JsonWriter& json, const app::Scene& scene) {
   Member(json, "timerInterval", static_cast<long long>(scene.timerInterval));
   json.Key("surface");
   json.BeginArray();
-  for (const app::SurfaceItem& item : scene.surface) Surface(json, item);
+  for (std::size_t i = 0; i < scene.surface.size(); ++i) {
+    if (i < before.scene.surface.size() && scene.surface[i] == before.scene.surface[i]) {
+      json.Null();
+    } else {
+      Surface(json, scene.surface[i]);
+    }
+  }
   json.EndArray();
   json.Key("controls");
   json.BeginArray();
-  for (const app::ControlItem& control : scene.controls) Control(json, scene, control);
+  for (std::size_t i = 0; i < scene.controls.size(); ++i) {
+    if (SameControl(scene, i, written.revisions[i], before)) {
+      json.Null();
+    } else {
+      Control(json, scene, scene.controls[i]);
+    }
+  }
   json.EndArray();
   json.Key("dragOutline");
   if (scene.dragOutline) {
@@ -185,6 +211,8 @@ void WriteScene(JsonWriter& json, const app::Scene& scene) {
     json.Null();
   }
   json.EndObject();
+  written.scene = std::move(scene);
+  return written;
 }
 
 }  // namespace web

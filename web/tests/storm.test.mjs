@@ -1,8 +1,8 @@
 // A seeded storm of random mouse, touch and key events, with the clock run
 // in random steps between them: no console error, no trap, the page still
 // answers, and its model holds what the native model holds after the same
-// intents.
-import { openPage, pagePoint, run, sceneOf, stateDifference } from './browser.mjs';
+// intents, and the page the same scene.
+import { openPage, pagePoint, run, sceneDifference, sceneOf, stateDifference } from './browser.mjs';
 
 const kEvents = 3000;
 const kSeed = 20261208;
@@ -87,6 +87,9 @@ await run(async (browser, report) => {
     new Promise((resolve) => setTimeout(() => resolve(false), 10000)),
   ]);
   report.check(`after ${kEvents} random events the page still answers`, answering === true);
+  // The page is handed only what changed in the scene since the last time.
+  const sceneDiffers = await sceneDifference(page);
+  report.check('the scene the page holds is the native model\'s whole scene', sceneDiffers === '', sceneDiffers);
   if (await page.locator('dialog#message').isVisible()) await page.keyboard.press('Escape');
   const before = JSON.stringify((await sceneOf(page)).surface);
   await page.getByRole('button', { name: 'RC Filter' }).click();
