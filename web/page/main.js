@@ -2,7 +2,7 @@
 // from then on turns the browser's events into intents and shows the scene
 // after each one. It decides nothing itself.
 import { Model } from './model.js';
-import { paintSurface } from './surface.js';
+import { paintSurface, prepareCanvas } from './surface.js';
 import { paintPicture } from './picture.js';
 import { Tooltip, listenForTips } from './tooltip.js';
 import { Controls } from './controls.js';
@@ -11,7 +11,7 @@ import { listenToPointer } from './pointer.js';
 import { copyPicture, windowPicture } from './copy.js';
 import { showFocusMark } from './focus_mark.js';
 
-import { kPlotSamples } from './constants.js';
+import { kClientHeightPixels, kClientWidthPixels, kPlotSamples } from './constants.js';
 
 /** @param {string} id */
 function byId(id) { return /** @type {HTMLElement} */ (document.getElementById(id)); }
@@ -230,7 +230,12 @@ class Page {
 
 async function start() {
   if (!window.sorvaneSupported) return;
-  const model = new Model(await createSorvaneModule());
+  const module = createSorvaneModule();
+  // The surface's canvas takes its memory while the module compiles: on a
+  // slow device that is a good part of the wait for the first frame.
+  prepareCanvas(/** @type {HTMLCanvasElement} */ (byId('surface')), kClientWidthPixels, kClientHeightPixels,
+    window.devicePixelRatio || 1);
+  const model = new Model(await module);
   if (window.location.hash === '#record') model.record(true);
   model.load();
   const page = new Page(model);
