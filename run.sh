@@ -37,10 +37,16 @@ check_display() {
   fi
 }
 
+# Running needs neither the tests nor the benchmarks, nor their libraries:
+# they are left out of this configuration. The presets name both parts
+# explicitly, so the next plain `cmake --preset` (./test.sh's) turns them
+# on again in the same build folder.
+without_checks=(-DSORVANE_TESTS=OFF -DSORVANE_BENCH=OFF)
+
 # --browser: the same lesson as one page, opened in the desktop's browser.
 if [[ ${1:-} == --browser ]]; then
-  tools/setup.sh
-  cmake --preset web >/dev/null
+  tools/setup.sh browser
+  cmake --preset web "${without_checks[@]}" >/dev/null
   cmake --build --preset web --target sorvane_page
   page=$PWD/build/web/web/sorvane-demo.html
   opener=$(command -v xdg-open || command -v sensible-browser || true)
@@ -53,8 +59,8 @@ if [[ ${1:-} == --browser ]]; then
 fi
 
 check_display
-tools/setup.sh
+tools/setup.sh run
 check_display full
-cmake --preset release >/dev/null
+cmake --preset release "${without_checks[@]}" >/dev/null
 cmake --build --preset release --target sorvane-demo
 exec build/release/desktop/sorvane-demo

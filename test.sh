@@ -5,7 +5,7 @@
 # their tests under node.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/setup.sh
+tools/setup.sh test
 export QT_QPA_PLATFORM=offscreen
 for preset in release asan clang web; do
   echo "== $preset"

@@ -103,12 +103,21 @@ class Form1 {
   std::string AlphaValueText() const;
   /// "Impulse response": the name of the plot.
   std::string ImpulseName() const;
-  /// The response at the symbol instants t = -4 T .. +3 T and the largest of
-  /// them away from t = 0, the intersymbol interference.
+  /// The response at the symbol instants t = -4 T .. +3 T, then its gist.
   std::string ImpulseDescription() const;
+  /// The intersymbol interference: the sum of |h| at the symbol instants
+  /// t = -4 T .. +3 T other than t = 0, in units of the plot's peak (0 when
+  /// the criterion holds; a binary eye closes where it reaches 1).
+  double Interference() const;
+  /// "intersymbol interference 0.262": what an edit did to the response, in
+  /// brief, as it is announced after a drop or a preset. The eye diagram's
+  /// words, once the window has one, join the gist here.
+  std::string ResponseGist() const;
   /// The plotted sample (0..1023) nearest to `xTwips` from the plot's inner
   /// left edge, where sample k stands at ScaleWidth * k / 1024.
   int PlotSampleAt(double xTwips) const;
+  /// The sample a read-out stands on before any step: time zero, 512.
+  int ReadOutStart() const;
   /// Where a read-out on sample `from` (-1: none yet, which starts it at
   /// time zero, sample 512) goes one step in `direction` (+1 later, -1
   /// earlier): to the next symbol instant (a sample 512 + 128 m, m = -4 ..
@@ -120,6 +129,11 @@ class Form1 {
   std::string ImpulseReadOut(int sample) const;
   /// Whether Memory holds a response: "holds a response, drawn in green".
   std::string MemoryDescription() const;
+  /// Whether Shift's copies show (sliding or still): the button stands
+  /// pressed.
+  bool ShiftPressed() const;
+  /// Whether Rotate's copy shows (turning or still).
+  bool RotatePressed() const;
   /// What Shift's copies do: "copies hidden", "copies sliding apart",
   /// "copies shown".
   std::string ShiftDescription() const;

@@ -2,6 +2,7 @@
 
 #include "app/constants.h"
 #include "app/form1.h"
+#include "plot/constants.h"
 
 namespace app {
 namespace {
@@ -40,7 +41,7 @@ ControlItem Base(std::string name, ControlKind kind, const Rect& box, int tabInd
 }
 
 ControlItem CommandItem(const char* name, const CommandButton& button,
-                        std::string description = "") {
+                        std::string description = "", std::optional<bool> pressed = std::nullopt) {
   ControlItem item = Base(name, ControlKind::kCommandButton, button, button.TabIndex,
                           button.ToolTipText);
   item.caption = button.Caption;
@@ -48,6 +49,7 @@ ControlItem CommandItem(const char* name, const CommandButton& button,
   item.visible = button.Visible;
   item.accessibleName = button.Caption;
   item.accessibleDescription = std::move(description);
+  item.pressed = pressed;
   return item;
 }
 
@@ -106,7 +108,10 @@ ControlItem PictureItem(const Form1& form, int readOut, bool words) {
   item.accessibleName = form.ImpulseName();
   item.accessibleDescription = form.ImpulseDescription();
   item.value = readOut;
-  if (readOut >= 0) item.valueText = form.ImpulseReadOut(readOut);
+  item.maximum = plot::kPlotSamples - 1;
+  item.smallChange = 1;
+  item.largeChange = plot::kPlotSamples / plot::kGridDivisions;  // a symbol period
+  item.valueText = form.ImpulseReadOut(readOut);
   return item;
 }
 
@@ -155,8 +160,10 @@ std::vector<ControlItem> ControlsOf(const Form1& form, int readOut, Words words)
   controls.push_back(CommandItem("cmdSorvane", form.cmdSorvane));
   controls.push_back(PointItem(form, 8, said));
   controls.push_back(CommandItem("cmdRandom", form.cmdRandom));
-  controls.push_back(CommandItem("cmdRotate", form.cmdRotate, said ? form.RotateDescription() : ""));
-  controls.push_back(CommandItem("cmdShift", form.cmdShift, said ? form.ShiftDescription() : ""));
+  controls.push_back(CommandItem("cmdRotate", form.cmdRotate, said ? form.RotateDescription() : "",
+                                 form.RotatePressed()));
+  controls.push_back(CommandItem("cmdShift", form.cmdShift, said ? form.ShiftDescription() : "",
+                                 form.ShiftPressed()));
   controls.push_back(CommandItem("cmdRC", form.cmdRC));
   controls.push_back(ScrollBarItem(form, said));
   return controls;

@@ -5,6 +5,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/announcement.h"
 #include "app/colours.h"
 #include "app/controls.h"
 #include "app/picture_box.h"
@@ -71,7 +72,7 @@ struct SunkenEdge {
 
 /// What a windowed control is to the user.
 enum class ControlKind {
-  kCommandButton,  // pressed with a click, Space or Enter
+  kCommandButton,  // pressed with a click, Space or Enter; Shift and Rotate stay pressed
   kControlPoint,   // dragged, or set by keys as a vertical slider of the gain
   kScrollBar,      // a value picked with arrows, trough and thumb
   kCheckBox,       // ticked and unticked with a click or Space
@@ -90,12 +91,16 @@ struct ControlItem {
   bool visible = true;
   bool enabled = true;
   int tabIndex = -1;  // place in the Tab order from 0; -1: out of it
+  /// A toggle button (Shift, Rotate): whether it stands pressed, its copies
+  /// showing. None for every other control.
+  std::optional<bool> pressed;
   std::string accessibleName;
   std::string accessibleDescription;
   std::string toolTip;
   // The value of a scroll bar (Value), a check box (0 or 1), a point (its
-  // gain) or the plot (the sample its read-out stands on, -1 for none), with
-  // its range, steps and what it means in words (the plot: its read-out).
+  // gain) or the plot (the sample its read-out stands on, from time zero
+  // before any step), with its range, steps and what it means in words (the
+  // plot: its read-out).
   double value = 0;
   double minimum = 0;
   double maximum = 0;
@@ -125,6 +130,8 @@ struct Scene {
   std::optional<PixelBox> dragOutline;
   /// The outline's look: a dotted line this many pixels wide.
   static constexpr int kOutlinePixels = 2;
+  /// What to say aloud of the last change that no focused control tells.
+  Announcement announcement;
 
   /// The control of that name, or null.
   const ControlItem* Find(std::string_view name) const;
@@ -138,7 +145,7 @@ std::vector<SurfaceItem> SurfaceOf(const Form1& form);
 enum class Words { kSaid, kNone };
 
 /// The windowed controls of `form`, bottom to top, with the plot's read-out
-/// on sample `readOut` (-1: none).
-std::vector<ControlItem> ControlsOf(const Form1& form, int readOut = -1, Words words = Words::kSaid);
+/// on sample `readOut` (0 .. 1023; without words it is not read).
+std::vector<ControlItem> ControlsOf(const Form1& form, int readOut, Words words = Words::kSaid);
 
 }  // namespace app

@@ -182,8 +182,8 @@ void PutVariables(Writer& w, const Form1& f) {
   w.Put("RotateRemaining", f.RotateRemaining);
 }
 
-// What the window holds beside the form: the drag, the read-out, the
-// generator and the messages it has shown.
+// What the window holds beside the form: the drag, the read-out, what it
+// announced last, the generator and the messages it has shown.
 void PutWindow(Writer& w, const Window& window) {
   const Scene scene = window.View();
   w.Put("drag.Index", window.platform.gesture.Index());
@@ -195,9 +195,25 @@ void PutWindow(Writer& w, const Window& window) {
   }
   const ControlItem* plot = scene.Find("picSpectrum");
   w.Put("readOut", plot != nullptr ? static_cast<int>(plot->value) : -1);
+  w.Put("announcement.Serial", scene.announcement.serial);
+  w.Put("announcement.Text", scene.announcement.text);
   w.Put("generator.Drawn", window.platform.Generator().Drawn());
   const auto& messages = window.platform.messages;
   for (std::size_t i = 0; i < messages.size(); ++i) w.Put("message(" + std::to_string(i) + ")", messages[i]);
+}
+
+// The eye's figures in full, which every front end must get to the same
+// bits, and how many strokes draw it.
+void PutEye(Writer& w, const Window& window) {
+  const EyeView& eye = window.Eye();
+  const dsp::EyeFigures& figures = eye.Figures();
+  w.Put("eye.Peaked", figures.peaked);
+  w.Put("eye.Height", figures.height);
+  w.Put("eye.FirstOpen", figures.firstOpen);
+  w.Put("eye.LastOpen", figures.lastOpen);
+  w.Put("eye.Width", figures.width);
+  w.Put("eye.Words", eye.Words());
+  w.Put("eye.Strokes", static_cast<int>(eye.Picture().Strokes().size()));
 }
 
 }  // namespace
@@ -214,6 +230,7 @@ std::string StateText(const Window& window) {
   PutImpulsePanel(w, f);
   PutVariables(w, f);
   PutWindow(w, window);
+  PutEye(w, window);
   return std::move(w.text);
 }
 

@@ -51,7 +51,8 @@ bool Window::Dispatch(const std::function<void()>& handler) {
 
 bool Window::Apply(const Intent& intent) {
   if (busy_) return false;
-  return std::visit(
+  announcements_.Before(intent, form);
+  const bool ran = std::visit(
       base::Overloaded{
           [&](const Load&) { return Dispatch([&] { form.Form_Load(); }); },
           [&](const Press& press) { return ApplyPress(press); },
@@ -71,6 +72,8 @@ bool Window::Apply(const Intent& intent) {
           [&](const Tick&) { return Dispatch([&] { form.Timer1_Timer(); }); },
       },
       intent);
+  if (ran) announcements_.After(intent, form);
+  return ran;
 }
 
 // One point is dragged at a time: a press while a drag lasts is not passed
@@ -148,6 +151,11 @@ bool Window::StepReadOut(const Key& key) {
   return true;
 }
 
+const EyeView& Window::Eye() const {
+  eye_.Follow(form.dImpulseResponse);
+  return eye_;
+}
+
 Scene Window::View() const {
   Scene scene;
   scene.caption = form.Caption;
@@ -158,6 +166,7 @@ Scene Window::View() const {
   scene.surface = SurfaceOf(form);
   scene.controls = ControlsOf(form, readOut_);
   scene.dragOutline = DragOutline();
+  scene.announcement = announcements_.Current();
   return scene;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/announcement.h"
+#include "app/eye_view.h"
 #include "app/form1.h"
 #include "app/intent.h"
 #include "app/scene.h"
@@ -23,8 +25,9 @@ class Window {
 
   /// Takes one thing the user (or the timer) did. Keys on the plot step its
   /// read-out (Left and Right through the symbol instants, with Shift
-  /// through the samples), which changes nothing in Form1. Returns whether
-  /// it ran:
+  /// through the samples), which changes nothing in Form1. What it changed
+  /// that the user should hear is the scene's announcement
+  /// (AnnouncementRule). Returns whether it ran:
   /// an intent that arrives while another event runs is dropped, and one
   /// that the window ignores (a key on a point being dragged, a release that
   /// ends no drag, a click on no command button) does nothing.
@@ -42,6 +45,11 @@ class Window {
   /// The scene's drag outline alone, for a front end that follows a drag's
   /// moves without the rest of the scene.
   std::optional<PixelBox> DragOutline() const { return platform.gesture.Outline(); }
+  /// The eye diagram of the impulse response, brought up to date with it:
+  /// its figures, words and picture, and the scene of a window of its own.
+  /// Worked out here, once per change of the response, and only for a
+  /// front end that shows it: the lesson's own events never pay for it.
+  const EyeView& Eye() const;
 
   WindowPlatform platform;
   Form1 form{platform};
@@ -55,7 +63,9 @@ class Window {
   bool StepReadOut(const Key& key);
 
   bool busy_ = false;
-  int readOut_ = -1;  // the sample the plot's key read-out stands on, or -1
+  mutable EyeView eye_;  // follows form.dImpulseResponse when asked for
+  int readOut_ = form.ReadOutStart();  // the sample the plot's key read-out stands on
+  AnnouncementRule announcements_;
 };
 
 /// The message for a run-time error described by `what`:

@@ -2,7 +2,8 @@
 # The model in WebAssembly under node against the native build, in one run:
 # ComplexFFT against the native plain loop (the same arithmetic without
 # vector instructions), Recalculate against the native Recalculate (which
-# runs the best transform the processor has). Medians of repetitions.
+# runs the best transform the processor has), and the eye diagram worked
+# out after a change. Medians of repetitions.
 #   bench/wasm_ratio.sh [native sorvane_bench] [wasm timing program]
 # Build them first: cmake --build --preset release; cmake --build --preset web
 set -euo pipefail
@@ -13,7 +14,7 @@ for program in "$native" "$wasm"; do
   [ -f "$program" ] || { echo "wasm_ratio: $program is not built" >&2; exit 1; }
 done
 
-native_out=$("$native" --benchmark_filter='^BM_(FFTPath_plain|Recalculate)$' \
+native_out=$("$native" --benchmark_filter='^BM_(FFTPath_plain|Recalculate|EyeAfterChange/RC35)$' \
   --benchmark_repetitions=9 --benchmark_report_aggregates_only=true 2>/dev/null)
 wasm_out=$(node "$wasm")
 
@@ -30,3 +31,4 @@ row() {
 echo "WebAssembly under node $(node --version) against this machine's native build:"
 row ComplexFFT "$(wasm_ns ComplexFFT)" "$(native_ns BM_FFTPath_plain)" "plain loop"
 row Recalculate "$(wasm_ns Recalculate)" "$(native_ns BM_Recalculate)" "as chosen"
+row "Eye (RC .35)" "$(wasm_ns EyeAfterChange)" "$(native_ns BM_EyeAfterChange/RC35)" "the same"

@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 
 #include "app/constants.h"
+#include "desktop/announcer.h"
+#include "desktop/command_widgets.h"
 #include "desktop/main_window.h"
 #include "desktop/picture_box_widget.h"
 #include "desktop/point_button.h"
@@ -70,8 +72,8 @@ class PointAccessible : public QAccessibleWidget, public QAccessibleValueInterfa
 };
 
 // The impulse plot: a chart whose value is the sample its key read-out
-// stands on (-1: none yet), read in words as the read-out. Only the keys
-// move the read-out; a value set from outside is not taken.
+// stands on, read in words as the read-out. Only the keys move the
+// read-out; a value set from outside is not taken.
 class ChartAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
  public:
   explicit ChartAccessible(PictureBoxWidget* plot) : QAccessibleWidget(plot, QAccessible::Chart) {}
@@ -88,13 +90,64 @@ class ChartAccessible : public QAccessibleWidget, public QAccessibleValueInterfa
 
   QVariant currentValue() const override { return Plot()->Item().value; }
   void setCurrentValue(const QVariant& /*value*/) override {}
-  QVariant maximumValue() const override { return kLastSample; }
-  QVariant minimumValue() const override { return 0; }
-  QVariant minimumStepSize() const override { return 1; }
+  QVariant maximumValue() const override { return Plot()->Item().maximum; }
+  QVariant minimumValue() const override { return Plot()->Item().minimum; }
+  QVariant minimumStepSize() const override { return Plot()->Item().smallChange; }
 
  private:
-  static constexpr int kLastSample = 1023;
   PictureBoxWidget* Plot() const { return static_cast<PictureBoxWidget*>(widget()); }
+};
+
+// A command button. Shift and Rotate are toggle buttons: checkable, and
+// checked while pressed. Only their accessible says so: the widget stays a
+// plain push button, whose face a check would sink. Press, and a toggle's
+// Toggle, is one click, as the toolkit's own button gives it.
+class CommandAccessible : public QAccessibleWidget {
+ public:
+  explicit CommandAccessible(CommandButtonWidget* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name && Button()->accessibleName().isEmpty()) return Button()->text();
+    return QAccessibleWidget::text(kind);
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.pressed = Button()->isDown();
+    if (const std::optional<bool> pressed = Button()->Pressed()) {
+      state.checkable = true;
+      state.checked = *pressed;
+    }
+    return state;
+  }
+
+  QStringList actionNames() const override {
+    QStringList names{pressAction()};
+    if (Button()->Pressed()) names << toggleAction();
+    return names + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& name) override {
+    if (name == pressAction() || name == toggleAction()) {
+      Button()->animateClick();
+    } else {
+      QAccessibleWidget::doAction(name);
+    }
+  }
+
+ private:
+  CommandButtonWidget* Button() const { return static_cast<CommandButtonWidget*>(widget()); }
+};
+
+// The announcer's status bar, and the notification in it, named by what it
+// says.
+class NoteAccessible : public QAccessibleWidget {
+ public:
+  explicit NoteAccessible(AnnouncementNote* note) : QAccessibleWidget(note, QAccessible::Notification) {}
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind == QAccessible::Name) return static_cast<Announcer*>(widget()->parentWidget())->Text();
+    return QAccessibleWidget::text(kind);
+  }
 };
 
 // The window, whose children a screen reader walks in the Tab order rather
@@ -130,6 +183,15 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
   }
   if (className == QLatin1String(PictureBoxWidget::staticMetaObject.className())) {
     return new ChartAccessible(static_cast<PictureBoxWidget*>(object));
+  }
+  if (className == QLatin1String(CommandButtonWidget::staticMetaObject.className())) {
+    return new CommandAccessible(static_cast<CommandButtonWidget*>(object));
+  }
+  if (className == QLatin1String(Announcer::staticMetaObject.className())) {
+    return new QAccessibleWidget(static_cast<Announcer*>(object), QAccessible::StatusBar);
+  }
+  if (className == QLatin1String(AnnouncementNote::staticMetaObject.className())) {
+    return new NoteAccessible(static_cast<AnnouncementNote*>(object));
   }
   if (className == QLatin1String(SorvaneWindow::staticMetaObject.className())) {
     return new WindowAccessible(static_cast<SorvaneWindow*>(object));

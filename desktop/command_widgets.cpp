@@ -1,5 +1,6 @@
 #include "desktop/command_widgets.h"
 
+#include <QAccessible>
 #include <QStyleOptionButton>
 
 #include "desktop/focus_frame.h"
@@ -18,6 +19,17 @@ constexpr int kCheckBoxFocusInsetPixels = 1;
 CommandButtonWidget::CommandButtonWidget(const Zoom& zoom, QWidget* window)
     : QPushButton(window), zoom_(zoom) {
   setAutoDefault(false);
+}
+
+void CommandButtonWidget::ShowPressed(std::optional<bool> pressed) {
+  if (pressed == pressed_) return;
+  pressed_ = pressed;
+  if (QAccessible::isActive()) {
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 void CommandButtonWidget::paintEvent(QPaintEvent* /*event*/) {

@@ -11,6 +11,7 @@
 #include "app/constants.h"
 #include "desktop/accessibles.h"
 #include "desktop/alpha_scroll_bar.h"
+#include "desktop/announcer.h"
 #include "desktop/command_widgets.h"
 #include "desktop/overlay_frame.h"
 #include "desktop/message_box.h"
@@ -79,6 +80,7 @@ void SorvaneWindow::BuildWidgets(const app::Scene& scene) {
   }
   outline_ = new OverlayFrame(OverlayFrame::Look::kDragOutline, QStringLiteral("dragOutline"), zoom_, this);
   focusMark_ = new OverlayFrame(OverlayFrame::Look::kFocusMark, QStringLiteral("focusOverlay"), zoom_, this);
+  announcer_ = new Announcer(this);
   SetTabOrder(scene);
   ConnectShortcuts();
 }
@@ -113,6 +115,7 @@ void SorvaneWindow::ConnectEvents() {
           [this](bool checked) { Apply(app::SetValue{"chkMemory", checked ? 1.0 : 0.0}); });
   connect(picSpectrum_, &PictureBoxWidget::KeyPressed, this,
           [this](int keyCode, int shift) { Apply(app::Key{"picSpectrum", keyCode, shift}); });
+  connect(picSpectrum_, &PictureBoxWidget::ReadOutShown, announcer_, &Announcer::Say);
   for (PointButton* point : points_) {
     connect(point, &PointButton::Pressed, this, &SorvaneWindow::OnPointPressed);
     // A move while a point is dragged changes only where the outline is.
@@ -184,6 +187,7 @@ void SorvaneWindow::ShowControl(const app::ControlItem& item) {
   if (auto* button = qobject_cast<QPushButton*>(widget)) {
     const QString caption = QString::fromStdString(item.caption);
     if (button->text() != caption) button->setText(caption);
+    if (auto* command = qobject_cast<CommandButtonWidget*>(button)) command->ShowPressed(item.pressed);
   } else if (widget == hscAlpha_) {
     // A held thumb stays where it is dragged: its release reports the value.
     if (hscAlpha_->isSliderDown()) return;
@@ -224,6 +228,10 @@ void SorvaneWindow::Refresh() {
     back_ = scene.back;
     painted_ = std::move(scene.surface);
     update();
+  }
+  if (scene.announcement.serial != announced_) {
+    announced_ = scene.announcement.serial;
+    announcer_->Say(QString::fromStdString(scene.announcement.text));
   }
 }
 

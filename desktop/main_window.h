@@ -21,6 +21,7 @@ class QTimer;
 namespace desktop {
 
 class AlphaScrollBar;
+class Announcer;
 class OverlayFrame;
 class PictureBoxWidget;
 class PointButton;
@@ -29,10 +30,11 @@ class ZoomStyle;
 /// The Qt window over the window model: the windowed controls of its scene
 /// as real widgets, stacked as the scene lists them, and the scene's surface
 /// painted beneath them in twips. What the user does goes to the model as
-/// intents; after each one the window shows the model's scene again. It
-/// decides nothing itself. Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom the whole
-/// window for a projector; the model sees the same twips for the same place
-/// on the picture at every zoom.
+/// intents; after each one the window shows the model's scene again and
+/// says its announcement through assistive technology. It decides nothing
+/// itself. Ctrl+Plus, Ctrl+Minus and Ctrl+0 zoom the whole window for a
+/// projector; the model sees the same twips for the same place on the
+/// picture at every zoom.
 class SorvaneWindow : public QWidget {
   Q_OBJECT
 
@@ -112,6 +114,8 @@ class SorvaneWindow : public QWidget {
   PictureBoxWidget* picSpectrum_ = nullptr;
   OverlayFrame* outline_ = nullptr;
   OverlayFrame* focusMark_ = nullptr;
+  Announcer* announcer_ = nullptr;
+  int announced_ = 0;  // the serial of the scene's announcement last said
   std::vector<QWidget*> tabOrder_;
   QMetaObject::Connection focusFollower_;
   Zoom zoom_;

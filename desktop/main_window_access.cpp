@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/focus_mark.h"
+#include "desktop/announcer.h"
 #include "desktop/overlay_frame.h"
 #include "desktop/main_window.h"
 #include "desktop/point_button.h"
@@ -23,9 +24,12 @@ void SetName(QWidget* widget, const std::string& text) {
   if (widget->accessibleName() != name) widget->setAccessibleName(name);
 }
 
-void SetDescription(QWidget* widget, const std::string& text) {
+// Returns whether the description changed.
+bool SetDescription(QWidget* widget, const std::string& text) {
   const QString description = QString::fromStdString(text);
-  if (widget->accessibleDescription() != description) widget->setAccessibleDescription(description);
+  if (widget->accessibleDescription() == description) return false;
+  widget->setAccessibleDescription(description);
+  return true;
 }
 
 void SetToolTip(QWidget* widget, const std::string& text) {
@@ -37,12 +41,15 @@ void SetToolTip(QWidget* widget, const std::string& text) {
 
 // A command button or check box is named by its caption, which its widget
 // already gives; the name is set where the caption says nothing (a point,
-// the scroll bar, the plot). While the plot's key read-out stands, the plot
-// is described by it, so that every step is heard.
+// the scroll bar, the plot). A screen reader speaks the new description of
+// the focused control, but Qt 6.4 hands it the object rather than the words,
+// and Orca says nothing: a focused toggle button's new description, its new
+// state in words, is said through the announcer.
 void SorvaneWindow::ShowTexts(QWidget* widget, const app::ControlItem& item) {
   if (item.accessibleName != item.caption) SetName(widget, item.accessibleName);
-  const bool readOut = item.kind == app::ControlKind::kPictureBox && !item.valueText.empty();
-  SetDescription(widget, readOut ? item.valueText : item.accessibleDescription);
+  if (SetDescription(widget, item.accessibleDescription) && item.pressed && widget->hasFocus()) {
+    announcer_->Say(widget->accessibleDescription());
+  }
   SetToolTip(widget, item.toolTip);
 }
 

@@ -105,7 +105,7 @@ void PictureBoxWidget::ShowReadOut(QPoint local, QPoint global) {
 // The keys' read-out shows where the pointer's would for the same sample:
 // at the sample's place, halfway down the box.
 void PictureBoxWidget::ShowKeyReadOut() {
-  if (box_ == nullptr || item_.value < 0) return;
+  if (box_ == nullptr) return;
   const double sampleTwips = box_->ScaleWidth() * item_.value / kPlottedSamples;
   const QPoint at(static_cast<int>(BorderPixels() + sampleTwips / app::kTwipsPerPixel * zoom_.Factor()),
                   height() / 2);
@@ -116,10 +116,16 @@ void PictureBoxWidget::Show(const app::ControlItem& item) {
   const app::PictureBox& box = *item.picture;
   if (&box != box_ || box.Revision() != paintedRevision_) update();
   box_ = &box;
-  const bool readOutChanged = item.value != item_.value || item.valueText != item_.valueText;
+  const bool moved = item.value != item_.value;
+  const bool readOutChanged = moved || item.valueText != item_.valueText;
   item_ = item;
-  if (!readOutChanged || item.value < 0) return;
-  if (hasFocus()) ShowKeyReadOut();
+  if (!readOutChanged) return;
+  // A key moves the read-out; a change of the response updates it only
+  // while it shows.
+  if (hasFocus() && (moved || QToolTip::isVisible())) {
+    ShowKeyReadOut();
+    emit ReadOutShown(QString::fromStdString(item.valueText));
+  }
   if (QAccessible::isActive()) {
     QAccessibleValueChangeEvent change(this, item.value);
     QAccessible::updateAccessibility(&change);

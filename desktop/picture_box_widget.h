@@ -17,7 +17,7 @@ class Zoom;
 /// over it, a tooltip shows the read-out for the pointer's x and follows the
 /// pointer. It is last in the Tab order; while it has the focus, Left and
 /// Right (with Shift or without) step the model's read-out, which shows as
-/// the same tooltip at its sample.
+/// the same tooltip at its sample and is spoken.
 class PictureBoxWidget : public QWidget {
   Q_OBJECT
 
@@ -29,7 +29,8 @@ class PictureBoxWidget : public QWidget {
 
   /// Shows the scene's item of the box, whose picture must outlive the
   /// widget or the next Show; repaints if the picture changed since the last
-  /// paint, and shows and announces a read-out that moved.
+  /// paint, and shows and announces a read-out that a key moved while the
+  /// box has the focus (or that changed while it shows).
   void Show(const app::ControlItem& item);
   const app::ControlItem& Item() const { return item_; }
 
@@ -37,6 +38,9 @@ class PictureBoxWidget : public QWidget {
   /// Left or Right pressed while the box has the focus, in the model's key
   /// code and shift state.
   void KeyPressed(int keyCode, int shift);
+  /// The read-out was shown as Show says: its words, to be spoken. (Qt 6.4
+  /// gives assistive technology a value's number, not its words.)
+  void ReadOutShown(const QString& text);
 
  protected:
   bool event(QEvent* event) override;

@@ -30,14 +30,21 @@ std::string Form1::ImpulseName() const { return "Impulse response"; }
 std::string Form1::ImpulseDescription() const {
   std::string text = "samples at t = " + std::to_string(kFirstSymbol) + " T to +" +
                      std::to_string(kLastSymbol) + " T:";
-  double interference = 0;
   for (int m = kFirstSymbol; m <= kLastSymbol; ++m) {
-    const double h = dImpulseResponse(kTimeZero + kSamplesPerSymbol * m);
-    text += (m == kFirstSymbol ? " " : ", ") + Value(h);
-    if (m != 0) interference = std::max(interference, std::fabs(h));
+    text += (m == kFirstSymbol ? " " : ", ") + Value(dImpulseResponse(kTimeZero + kSamplesPerSymbol * m));
   }
-  return text + "; intersymbol interference " + Value(interference);
+  return text + "; " + ResponseGist();
 }
+
+double Form1::Interference() const {
+  double sum = 0;
+  for (int m = kFirstSymbol; m <= kLastSymbol; ++m) {
+    if (m != 0) sum += std::fabs(dImpulseResponse(kTimeZero + kSamplesPerSymbol * m));
+  }
+  return sum;
+}
+
+std::string Form1::ResponseGist() const { return "intersymbol interference " + Value(Interference()); }
 
 int Form1::PlotSampleAt(double xTwips) const {
   const double position = xTwips * kPlotSamples / picSpectrum.ScaleWidth();
@@ -45,6 +52,8 @@ int Form1::PlotSampleAt(double xTwips) const {
   if (position > 0) return static_cast<int>(std::floor(position + 0.5));
   return 0;  // and for a position that is no number
 }
+
+int Form1::ReadOutStart() const { return kTimeZero; }
 
 int Form1::ReadOutStep(int from, int direction, bool bySample) const {
   const int step = direction > 0 ? 1 : -1;

@@ -143,6 +143,12 @@ void Control(JsonWriter& json, const app::Scene& scene, const app::ControlItem& 
   json.Key("enabled");
   json.Bool(c.enabled);
   Member(json, "tabIndex", static_cast<long long>(c.tabIndex));
+  json.Key("pressed");
+  if (c.pressed) {
+    json.Bool(*c.pressed);
+  } else {
+    json.Null();
+  }
   Member(json, "accessibleName", c.accessibleName);
   Member(json, "accessibleDescription", c.accessibleDescription);
   Member(json, "toolTip", c.toolTip);
@@ -210,6 +216,11 @@ WrittenScene WriteScene(JsonWriter& json, app::Scene scene, const WrittenScene& 
   } else {
     json.Null();
   }
+  json.Key("announcement");
+  json.BeginObject();
+  Member(json, "text", scene.announcement.text);
+  Member(json, "serial", static_cast<long long>(scene.announcement.serial));
+  json.EndObject();
   json.EndObject();
   written.scene = std::move(scene);
   return written;

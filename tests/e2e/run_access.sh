@@ -16,10 +16,11 @@ program=${1:?usage: run_access.sh PROGRAM CLOSE_WINDOW_HELPER}
 close_helper=${2:?usage: run_access.sh PROGRAM CLOSE_WINDOW_HELPER}
 here=$(cd "$(dirname "$0")" && pwd)
 
-# The bus the program and the checks share lives as long as this run.
+# The bus the program and the checks share lives as long as this run, apart
+# from any desktop's: its own accessibility bus, nothing of a Wayland session.
 if [[ -z ${SORVANE_ACCESS_BUS:-} ]]; then
   command -v dbus-run-session >/dev/null 2>&1 || { echo "access: FAIL: no dbus-run-session; install the Debian package dbus" >&2; exit 1; }
-  SORVANE_ACCESS_BUS=1 exec dbus-run-session -- "$0" "$@"
+  exec env -u AT_SPI_BUS_ADDRESS -u WAYLAND_DISPLAY SORVANE_ACCESS_BUS=1 dbus-run-session -- "$0" "$@"
 fi
 
 readonly TITLE="Brask's Sorvane Filter Demo"
@@ -38,6 +39,11 @@ done
 "$PYTHON" -c 'import pyatspi' 2>/dev/null || fail "no pyatspi; install the Debian packages at-spi2-core and python3-pyatspi"
 
 start_x_server
+# The services the bus starts (the accessibility registry) inherit its
+# environment from before the X server: without this they would look for
+# the desktop's display, and where that is empty or gone the registry ends
+# at once and no program is ever listed.
+dbus-update-activation-environment DISPLAY || fail "the session bus does not take the X server's DISPLAY"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 start_program "$program" "$here/lsan.supp"
 find_window "$TITLE" 953 701

@@ -25,6 +25,12 @@ class Access : public WindowTest {
   static std::string Text(QAccessibleInterface* a, QAccessible::Text kind) {
     return a->text(kind).toStdString();
   }
+  // The notification the window's announcer shows, which a screen reader
+  // speaks by its name.
+  QAccessibleInterface* Announced() {
+    QAccessibleInterface* bar = Read("announcer");
+    return bar != nullptr && bar->role() == QAccessible::StatusBar ? bar->child(0) : nullptr;
+  }
 };
 
 TEST_F(Access, EveryWindowedControlIsNamedAndThePointsAndPlotDescribed) {
@@ -212,9 +218,9 @@ TEST_F(Access, TheWindowListsItsControlsInTheTabOrder) {
   const char* const order[] = {"cmdRC",      "hscAlpha",   "cmdRandom",  "cmdSorvane", "cmdRotate",
                                "cmdShift",   "chkMemory",  "cmdSource0", "cmdSource1", "cmdSource2",
                                "cmdSource3", "cmdSource4", "cmdSource5", "cmdSource6", "cmdSource7",
-                               "cmdSource8", "picSpectrum"};
-  ASSERT_EQ(top->childCount(), 17) << "the controls, and no decoration";
-  for (int i = 0; i < 17; ++i) {
+                               "cmdSource8", "picSpectrum", "announcer"};
+  ASSERT_EQ(top->childCount(), 18) << "the controls and the announcer, and no decoration";
+  for (int i = 0; i < 18; ++i) {
     QAccessibleInterface* child = top->child(i);
     EXPECT_EQ(child->object()->objectName(), QString::fromLatin1(order[i]));
     EXPECT_EQ(top->indexOfChild(child), i);
@@ -222,8 +228,8 @@ TEST_F(Access, TheWindowListsItsControlsInTheTabOrder) {
 }
 
 // With the focus on the plot, Left and Right walk the symbol instants and
-// Shift with them the samples; each step is shown and described, and
-// nothing in the window or its picture changes.
+// Shift with them the samples; each step is shown and said, and nothing in
+// the window or its picture changes.
 TEST_F(Access, ThePlotReadsTheResponseByKeys) {
   for (int i = 0; i < 20 && QApplication::focusWidget() != Widget("picSpectrum"); ++i) Key(Qt::Key_Tab);
   ASSERT_EQ(QApplication::focusWidget(), Widget("picSpectrum"));
@@ -241,7 +247,8 @@ TEST_F(Access, ThePlotReadsTheResponseByKeys) {
   const std::string readOut = form->ImpulseReadOut(640);
   EXPECT_EQ(readOut.substr(0, 25), "t = +1.00 T (sample 640):");
   EXPECT_EQ(Text(plot, QAccessible::Value), readOut);
-  EXPECT_EQ(Text(plot, QAccessible::Description), readOut);
+  EXPECT_EQ(Text(plot, QAccessible::Description), form->ImpulseDescription());
+  EXPECT_EQ(Text(Announced(), QAccessible::Name), readOut);
   EXPECT_EQ(QToolTip::text().toStdString(), readOut);
 
   QTest::keyClick(Widget("picSpectrum"), Qt::Key_Right, Qt::ShiftModifier);
@@ -252,6 +259,31 @@ TEST_F(Access, ThePlotReadsTheResponseByKeys) {
   EXPECT_EQ(QApplication::focusWidget(), Widget("picSpectrum")) << "the arrows keep the focus";
   EXPECT_EQ(form->picSpectrum.Revision(), revision);
   EXPECT_EQ(Grab().copy(inner), before) << "the read-out draws nothing into the box";
+}
+
+// Shift and Rotate are toggle buttons to assistive technology, pressed while
+// their copies show, with a face that stays a plain button's. The window's
+// announcements, and a focused toggle's new state, reach a notification a
+// screen reader speaks.
+TEST_F(Access, TogglesAndAnnouncementsAreHeard) {
+  QAccessibleInterface* shift = Read("cmdShift");
+  EXPECT_EQ(shift->role(), QAccessible::Button);
+  EXPECT_TRUE(shift->state().checkable);
+  EXPECT_FALSE(shift->state().checked);
+  EXPECT_FALSE(Read("cmdRandom")->state().checkable);
+  Widget("cmdShift")->setFocus();
+  const QRect shiftBox = Widget("cmdShift")->geometry();
+  const QImage unpressed = Grab().copy(shiftBox);
+  Key(Qt::Key_Space);
+  EXPECT_TRUE(shift->state().checked);
+  EXPECT_EQ(Grab().copy(shiftBox), unpressed) << "the face of a plain button";
+  EXPECT_EQ(Announced()->role(), QAccessible::Notification);
+  EXPECT_EQ(Text(Announced(), QAccessible::Name), "copies sliding apart");
+
+  Read("cmdRotate")->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Read("cmdRotate")->state().checked; }, 2000));
+  window->Apply(app::Click{"cmdRC"});
+  EXPECT_EQ(Text(Announced(), QAccessible::Name), "intersymbol interference 0.000");
 }
 
 TEST_F(Access, CtrlCPutsTheWholeWindowOnTheClipboard) {

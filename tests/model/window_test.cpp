@@ -196,8 +196,10 @@ TEST_F(WindowModel, ValuesAreHeldToTheirRanges) {
 namespace {
 
 // The plot's read-out by keys changes nothing in the window but the words.
+// It stands at time zero until the first key.
 TEST_F(WindowModel, KeysOnThePlotStepItsReadOut) {
-  EXPECT_TRUE(window.View().Find("picSpectrum")->valueText.empty());
+  EXPECT_EQ(window.View().Find("picSpectrum")->value, 512);
+  EXPECT_EQ(window.View().Find("picSpectrum")->valueText, form.ImpulseReadOut(512));
   const auto revision = Revision();
   EXPECT_TRUE(window.Apply(app::Key{"picSpectrum", app::kKeyRight, 0}));
   const app::Scene scene = window.View();
@@ -209,6 +211,31 @@ TEST_F(WindowModel, KeysOnThePlotStepItsReadOut) {
   EXPECT_EQ(window.View().Find("picSpectrum")->value, 639);
   EXPECT_FALSE(window.Apply(app::Key{"picSpectrum", app::kKeyUp, 0}));
   EXPECT_EQ(Revision(), revision);
+}
+
+// The window announces the gist of a response that a drop or a preset
+// changed, and what Shift and Rotate show when their own press did not
+// change it; an edit by keys or value is told by its own control.
+TEST_F(WindowModel, AnnouncesWhatNoFocusedControlTells) {
+  const auto said = [&] { return window.View().announcement; };
+  window.Apply(app::Key{"cmdSource3", app::kKeyUp, 0});
+  window.Apply(app::SetValue{"hscAlpha", 35});
+  window.Apply(app::Key{"picSpectrum", app::kKeyRight, 0});
+  EXPECT_EQ(said().serial, 0);
+  window.Apply(app::Click{"cmdRC"});
+  EXPECT_EQ(said(), (app::Announcement{"intersymbol interference 0.000", 1}));
+  window.Apply(app::Click{"cmdRC"});
+  EXPECT_EQ(said().serial, 2) << "the same words, said again";
+  Drag(2, 150, 140);
+  EXPECT_EQ(said(), (app::Announcement{form.ResponseGist(), 3}));
+  EXPECT_NE(said().text, "intersymbol interference 0.000");
+  window.Apply(app::Click{"cmdShift"});
+  EXPECT_EQ(said().serial, 3) << "Shift says its own new state";
+  for (int tick = 0; tick < 100 && form.ShiftRemaining != 0; ++tick) window.Apply(app::Tick{});
+  EXPECT_EQ(said().text, "Shift: copies shown");
+  window.Apply(app::Click{"cmdRotate"});
+  window.Apply(app::Click{"cmdRandom"});
+  EXPECT_EQ(said().text, form.ResponseGist() + ". Rotate: copy hidden");
 }
 
 }  // namespace

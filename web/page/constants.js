@@ -19,6 +19,16 @@ export const kRestMs = 700;
 export const kHoldMs = 500;
 /** How far a held finger may wander before the hold is a drag, pixels. */
 export const kHoldSlopPixels = 8;
+/** How far from a small control a finger or a pen still takes it: CSS
+ * pixels on the screen, half of the 44-pixel target touch guidelines ask. */
+export const kFingerReachPixels = 22;
+/** How long after a press beside a control the browser's own click of that
+ * tap is not taken as a second press, ms. */
+export const kTapClickMs = 500;
+/** How much larger the lesson must get on turning the screen for the hint
+ * to say so, and the least room the hint needs, CSS pixels. */
+export const kTurnGain = 1.25;
+export const kHintPixels = 48;
 /** Pixels between the pointer and its tip. */
 export const kTipOffsetPixels = 16;
 

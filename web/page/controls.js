@@ -1,5 +1,8 @@
-// The windowed controls as DOM elements: native buttons and check box,
-// the points and the roll-off as sliders, the plot as a chart. They stand
+// The windowed controls as DOM elements: native buttons (Shift and Rotate
+// toggle buttons) and check box, the points and the roll-off as sliders,
+// the plot as a slider over its samples whose value is the read-out. Keys
+// on a slider reach the page even where a screen reader reads the page in
+// its own mode: it passes them on to a focused slider. They stand
 // where the scene puts them, stacked as it lists them (bottom to top), and
 // follow its Tab order in the document, which is also the order assistive
 // technology reads them in. Texts and values come from the model alone.
@@ -86,14 +89,17 @@ export class Controls {
         box.type = 'checkbox';
         box.id = `${item.name}-box`;
         box.addEventListener('change', () => handlers.setValue(item.name, box.checked ? 1 : 0));
-        label.append(box, document.createElement('span'));
+        // The box carries the name; its caption, read once already, is for the eye.
+        const caption = document.createElement('span');
+        caption.setAttribute('aria-hidden', 'true');
+        label.append(box, caption);
         this.checkBox = box;
         return label;
       }
       case 'picture': {
         const plot = document.createElement('div');
-        plot.setAttribute('role', 'img');
-        plot.setAttribute('aria-roledescription', 'chart');
+        plot.setAttribute('role', 'slider');
+        plot.setAttribute('aria-orientation', 'horizontal');
         this.plotCanvas = document.createElement('canvas');
         this.plotCanvas.setAttribute('aria-hidden', 'true');
         plot.append(this.plotCanvas);
@@ -135,10 +141,13 @@ export class Controls {
         button.style.font = cssFont(item.font);
         if (button.disabled === item.enabled) button.disabled = !item.enabled;
         if (item.accessibleName !== item.caption) setAttribute(button, 'aria-label', item.accessibleName);
+        // Pressed or not shows to assistive technology only: the face stays.
+        if (item.pressed !== null) setAttribute(button, 'aria-pressed', String(item.pressed));
         break;
       }
       case 'point':
       case 'scrollbar':
+      case 'picture':
         setAttribute(element, 'aria-label', item.accessibleName);
         setAttribute(element, 'aria-valuemin', String(item.min));
         setAttribute(element, 'aria-valuemax', String(item.max));
@@ -150,15 +159,13 @@ export class Controls {
         const box = /** @type {HTMLInputElement} */ (this.checkBox);
         const caption = /** @type {HTMLElement} */ (element.lastElementChild);
         setText(caption, item.caption);
+        setAttribute(box, 'aria-label', item.accessibleName);
         element.style.font = cssFont(item.font);
         element.style.color = cssColour(item.fore);
         // A box held by the pointer keeps its state until the click completes.
         if (box.checked !== (item.value === 1) && !element.matches(':active')) box.checked = item.value === 1;
         break;
       }
-      case 'picture':
-        setAttribute(element, 'aria-label', item.accessibleName);
-        break;
     }
   }
 }

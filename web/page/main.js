@@ -8,10 +8,11 @@ import { Tooltip, listenForTips } from './tooltip.js';
 import { Controls } from './controls.js';
 import { listenToKeys } from './keys.js';
 import { listenToPointer } from './pointer.js';
+import { listenForFingers } from './fingers.js';
 import { copyPicture, windowPicture } from './copy.js';
 import { showFocusMark } from './focus_mark.js';
 
-import { kClientHeightPixels, kClientWidthPixels, kPlotSamples } from './constants.js';
+import { kClientHeightPixels, kClientWidthPixels, kHintPixels, kPlotSamples, kTurnGain } from './constants.js';
 
 /** @param {string} id */
 function byId(id) { return /** @type {HTMLElement} */ (document.getElementById(id)); }
@@ -20,7 +21,9 @@ class Page {
   /** @param {Model} model */
   constructor(model) {
     this.model = model;
+    this.lesson = byId('lesson');
     this.client = byId('client');
+    this.turnHint = byId('turn-hint');
     this.surface = /** @type {HTMLCanvasElement} */ (byId('surface'));
     this.outline = byId('outline');
     this.focusMark = byId('focus-mark');
@@ -38,15 +41,17 @@ class Page {
     this.paintedPlot = '';
     /** @type {import('./types').ControlItem[] | null} */
     this.shownControls = null;
-    /** @type {Map<string, string>} */
-    this.spoken = new Map();
-    this.readOut = '';
     this.refreshFrame = 0;
     /** @type {number | undefined} */
     this.timer = undefined;
     this.timerInterval = 0;
 
     this.scene = model.scene();
+    /** The serial of the announcement said last, and the read-out shown last. */
+    this.announced = this.scene.announcement.serial;
+    const plot = this.scene.controls.find((item) => item.kind === 'picture');
+    this.readOut = plot?.valueText ?? '';
+    this.readOutSample = plot?.value ?? 0;
     document.title = this.scene.caption;
     this.client.style.width = `${this.scene.width}px`;
     this.client.style.height = `${this.scene.height}px`;
@@ -63,7 +68,7 @@ class Page {
     const points = this.scene.controls.filter((item) => item.kind === 'point')
       .sort((a, b) => a.index - b.index)
       .map((item) => /** @type {HTMLElement} */ (this.controls.elements.get(item.name)));
-    listenToPointer(this.client, points, {
+    const pressPoint = listenToPointer(this.client, points, {
       press: (index, button, shift, x, y) => apply(() => model.press(index, button, shift, x, y)),
       // Moves come faster than frames: the outline is shown once a frame.
       move: (x, y) => {
@@ -72,6 +77,12 @@ class Page {
       },
       release: (button, x, y) => apply(() => model.release(button, x, y)),
       cancel: () => apply(() => model.cancel()),
+    });
+    listenForFingers(byId('stage'), this.client, {
+      controls: () => this.scene.controls,
+      elements: this.controls.elements,
+      point: pressPoint,
+      scrollBar: (event) => this.controls.scrollBar?.pointerDown(event),
     });
     listenForTips(this.tooltip, this.client, this.controls.elements,
       (name) => this.scene.controls.find((control) => control.name === name),
@@ -92,10 +103,23 @@ class Page {
     this.refresh();
   }
 
-  /** Fits the window into the browser's, scaled down as a whole if need be. */
+  /**
+   * Fits the window into the browser's, scaled down as a whole if need be,
+   * and says when turning the screen would show it larger.
+   */
   fit() {
-    const scale = Math.min(1, window.innerWidth / this.scene.width, window.innerHeight / this.scene.height);
+    // The layout viewport: it stays put while the user pinch-zooms.
+    const { clientWidth: width, clientHeight: height } = document.documentElement;
+    const scaleAt = (/** @type {number} */ across, /** @type {number} */ down) =>
+      Math.min(1, across / this.scene.width, down / this.scene.height);
+    const scale = scaleAt(width, height);
     this.client.style.transform = scale < 1 ? `scale(${scale})` : '';
+    this.lesson.style.width = `${this.scene.width * scale}px`;
+    this.lesson.style.height = `${this.scene.height * scale}px`;
+    const below = (height - this.scene.height * scale) / 2;
+    this.turnHint.hidden = !(window.matchMedia('(pointer: coarse)').matches &&
+      scaleAt(height, width) >= kTurnGain * scale && below >= kHintPixels);
+    this.turnHint.style.top = `${height - below}px`;
   }
 
   /**
@@ -174,32 +198,35 @@ class Page {
   }
 
   /**
-   * Says politely what changed that a listener cannot see: the plot's
-   * description, and what Shift, Rotate and Memory show.
+   * Says politely, once, each new announcement of the scene's. Words the
+   * same as the last are changed by a trailing no-break space, so that they
+   * are heard again.
    * @param {import('./types').Scene} scene
    */
   announce(scene) {
-    const said = [];
-    for (const item of scene.controls) {
-      if (!['picture', 'checkbox'].includes(item.kind) && !['cmdShift', 'cmdRotate'].includes(item.name)) continue;
-      const before = this.spoken.get(item.name);
-      this.spoken.set(item.name, item.accessibleDescription);
-      if (before === undefined || before === item.accessibleDescription) continue;
-      said.push(item.kind === 'picture' ? item.accessibleDescription : `${item.accessibleName}: ${item.accessibleDescription}`);
-    }
-    if (said.length > 0) this.live.textContent = said.join('. ');
+    const { text, serial } = scene.announcement;
+    if (serial === this.announced) return;
+    this.announced = serial;
+    this.live.textContent = this.live.textContent === text ? `${text}\u00a0` : text;
   }
 
-  /** The plot's key read-out, shown at its sample and spoken. @param {import('./types').ControlItem} plot */
+  /**
+   * The plot's read-out, shown at its sample when a key moves it while the
+   * plot has the focus, and kept up to date while it shows; the plot's
+   * slider speaks it.
+   * @param {import('./types').ControlItem} plot
+   */
   showReadOut(plot) {
-    if (plot.value < 0 || plot.valueText === this.readOut) return;
+    const moved = plot.value !== this.readOutSample;
+    if (!moved && plot.valueText === this.readOut) return;
+    this.readOutSample = plot.value;
     this.readOut = plot.valueText;
     const element = /** @type {HTMLElement} */ (this.controls.elements.get(plot.name));
+    if (document.activeElement !== element || !(moved || this.tooltip.showsFor(element))) return;
     const border = plot.picture?.border ?? 2;
     const [left, top, right] = plot.box;
     const x = left + border + (plot.value * (right - left - 2 * border)) / kPlotSamples;
     this.tooltip.show(element, plot.valueText, x, top + border, true);
-    this.live.textContent = plot.valueText;
   }
 
   /** @param {number} interval milliseconds; 0 stops the timer */

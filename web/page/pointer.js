@@ -37,10 +37,12 @@ export function twipsOf(client, event) {
 }
 
 /**
- * Listens to the pointer on the points.
+ * Listens to the pointer on the points. Returns how to press a point with
+ * a pointer that went down beside it.
  * @param {HTMLElement} client the client area
  * @param {HTMLElement[]} points the nine points by index
  * @param {PointerHandlers} handlers
+ * @returns {(index: number, event: PointerEvent, at?: { x: number, y: number }) => void}
  */
 export function listenToPointer(client, points, handlers) {
   /** @type {{ id: number, button: number, element: HTMLElement } | null} */
@@ -59,17 +61,30 @@ export function listenToPointer(client, points, handlers) {
     }
   };
 
-  points.forEach((element, index) => {
-    element.addEventListener('pointerdown', (event) => {
-      const button = buttonCode(event.button);
-      if (held || button === 0) return;
-      event.preventDefault();
-      element.focus({ preventScroll: true });
-      held = { id: event.pointerId, button, element };
+  /**
+   * Presses point `index`: at `at`, window twips, or where the pointer is.
+   * @param {number} index @param {PointerEvent} event @param {{ x: number, y: number }} [at]
+   */
+  const press = (index, event, at = twipsOf(client, event)) => {
+    const button = buttonCode(event.button);
+    const element = points[index];
+    if (held || button === 0 || !element) return;
+    // A pointer the browser does not know (a scripted event) cannot be
+    // captured: a drag it began would hold the points for ever, so it
+    // presses nothing.
+    try {
       element.setPointerCapture(event.pointerId);
-      const at = twipsOf(client, event);
-      handlers.press(index, button, shiftState(event), at.x, at.y);
-    });
+    } catch {
+      return;
+    }
+    event.preventDefault();
+    element.focus({ preventScroll: true });
+    held = { id: event.pointerId, button, element };
+    handlers.press(index, button, shiftState(event), at.x, at.y);
+  };
+
+  points.forEach((element, index) => {
+    element.addEventListener('pointerdown', (event) => press(index, event));
     element.addEventListener('pointermove', (event) => {
       if (!held || event.pointerId !== held.id) return;
       const at = twipsOf(client, event);
@@ -87,4 +102,5 @@ export function listenToPointer(client, points, handlers) {
     held = null;
     handlers.cancel();
   });
+  return press;
 }

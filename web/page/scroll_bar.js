@@ -2,9 +2,11 @@
 // held, a trough that pages towards the pointer, and a thumb that is
 // dragged freely and applies its value only when let go. Every change of
 // the value goes to the model as one SetValue; a step that changes
-// nothing sends nothing, as the desktop's bar reports no change.
+// nothing sends nothing, as the desktop's bar reports no change. A finger
+// takes an arrow or the thumb within its reach, before the trough.
 
 import { kArrowPixels, kRepeatDelayMs, kRepeatEveryMs, kThumbMinPixels } from './constants.js';
+import { fingerReach, withinReach } from './reach.js';
 
 export class ScrollBar {
   /**
@@ -138,8 +140,8 @@ export class ScrollBar {
     event.preventDefault();
     this.element.focus({ preventScroll: true });
     this.element.setPointerCapture(event.pointerId);
-    const target = /** @type {Node} */ (event.target);
     const x = this.troughX(event);
+    const target = event.pointerType === 'mouse' ? /** @type {Node} */ (event.target) : this.fingerPart(x);
     const thumbLeft = this.positionOf(this.value);
     if (target === this.thumb) {
       this.held = { pointer: event.pointerId, offset: x - thumbLeft, position: thumbLeft };
@@ -160,6 +162,28 @@ export class ScrollBar {
       if (x >= left + length) return this.step(this.large);
       return false;
     });
+  }
+
+  /**
+   * The part a finger takes at `x` in the trough, pixels: the nearest arrow
+   * or the thumb within its reach, else the trough.
+   * @param {number} x
+   */
+  fingerPart(x) {
+    const reach = fingerReach(this.trough);
+    const { length } = this.geometry();
+    const thumbLeft = this.positionOf(this.value);
+    const end = this.trough.clientWidth;
+    /** @type {[HTMLElement, number, number][]} */
+    const parts = [[this.sub, -kArrowPixels, 0], [this.thumb, thumbLeft, thumbLeft + length], [this.add, end, end + kArrowPixels]];
+    /** @type {HTMLElement} */
+    let nearest = this.trough;
+    let distance = Infinity;
+    for (const [part, low, high] of parts) {
+      const away = Math.max(low - x, 0, x - high);
+      if (withinReach(away, low, high, reach) && away < distance) [nearest, distance] = [part, away];
+    }
+    return nearest;
   }
 
   /** @param {() => boolean} action */

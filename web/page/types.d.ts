@@ -31,6 +31,8 @@ export interface ControlItem {
   visible: boolean;
   enabled: boolean;
   tabIndex: number;
+  /** a toggle button: whether it stands pressed; null for other controls */
+  pressed: boolean | null;
   accessibleName: string;
   accessibleDescription: string;
   toolTip: string;
@@ -56,6 +58,8 @@ export interface Scene {
   controls: ControlItem[];
   /** [left, top, right, bottom], window pixels, or null */
   dragOutline: number[] | null;
+  /** what to say once, politely, each time serial moves on */
+  announcement: { text: string; serial: number };
 }
 
 /** The module's exports, as emscripten's loader hands them over. */

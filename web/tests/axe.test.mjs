@@ -1,20 +1,7 @@
 // axe-core finds no violation: at start, with a read-out and a tooltip
 // shown and the copies animated, and with the message dialog open.
-import { createRequire } from 'node:module';
 import { openPage, run } from './browser.mjs';
-
-const axeScript = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
-
-/** @param {import('playwright-core').Page} page */
-async function violations(page) {
-  if (!(await page.evaluate(() => 'axe' in window))) await page.addScriptTag({ path: axeScript });
-  const found = await page.evaluate(async () => {
-    const result = await /** @type {any} */ (window).axe.run(document);
-    return result.violations.map((/** @type {any} */ v) =>
-      `${v.id}: ${v.help} (${v.nodes.map((/** @type {any} */ n) => n.target.join(' ')).join(', ')})`);
-  });
-  return /** @type {string[]} */ (found);
-}
+import { violations } from './engine.mjs';
 
 await run(async (browser, report) => {
   const { page, faults } = await openPage(browser, { clock: true });
@@ -24,7 +11,7 @@ await run(async (browser, report) => {
   await page.getByRole('checkbox', { name: 'Memory' }).click();
   await page.getByRole('button', { name: 'Shift' }).click();
   await page.clock.runFor(300);
-  await page.getByRole('img', { name: 'Impulse response' }).focus();
+  await page.getByRole('slider', { name: 'Impulse response' }).focus();
   await page.keyboard.press('ArrowRight');
   found = await violations(page);
   report.check('axe-core: no violation with a read-out shown and copies sliding', found.length === 0, found.join('\n'));

@@ -12,9 +12,9 @@ import { chromium } from 'playwright-core';
 
 export const kTwips = 15;
 
-/** The command line: --page FILE --replay PROGRAM. */
+/** The command line: --page FILE --replay PROGRAM [--engine chromium|firefox|webkit]. */
 export const options = parseArgs({
-  options: { page: { type: 'string' }, replay: { type: 'string' } },
+  options: { page: { type: 'string' }, replay: { type: 'string' }, engine: { type: 'string' } },
 }).values;
 
 /** Chromium as every test runs it: headless, private, pixels pinned. */
@@ -31,29 +31,22 @@ export async function launch() {
  * Opens the page in a new context. The faults it shows on the way (console
  * errors, uncaught errors, a crash, any request that leaves the file) are
  * kept in `faults`. With `clock` the test owns the page's timers: Timer1
- * ticks only when the test runs the clock.
+ * ticks only when the test runs the clock. `emulate` adds to the context's
+ * options (a phone, a contrast theme).
  * @param {import('playwright-core').Browser} browser
  * @param {{ ratio?: number, touch?: boolean, clock?: boolean, record?: boolean,
- *   viewport?: { width: number, height: number }, before?: (page: import('playwright-core').Page) => Promise<void> }} [how]
+ *   viewport?: { width: number, height: number }, before?: (page: import('playwright-core').Page) => Promise<void>,
+ *   emulate?: import('playwright-core').BrowserContextOptions }} [how]
  */
 export async function openPage(browser, how = {}) {
   const context = await browser.newContext({
     viewport: how.viewport ?? { width: 1100, height: 800 },
     deviceScaleFactor: how.ratio ?? 1,
     hasTouch: how.touch ?? false,
+    ...how.emulate,
   });
   const page = await context.newPage();
-  /** @type {string[]} */
-  const faults = [];
-  page.on('console', (message) => {
-    if (message.type() === 'error') faults.push(`console error: ${message.text().slice(0, 300)}`);
-  });
-  page.on('pageerror', (error) => faults.push(`page error: ${error.message}`));
-  page.on('crash', () => faults.push('the page crashed'));
-  page.on('request', (request) => {
-    const url = request.url();
-    if (!url.startsWith('file:') && !url.startsWith('data:')) faults.push(`request: ${url}`);
-  });
+  const faults = keepFaults(page, 'crash');
   if (how.clock) await page.clock.install({ time: 0 });
   if (how.before) await how.before(page);
   const url = pathToFileURL(/** @type {string} */ (options.page)).href + (how.record ? '#record' : '');
@@ -64,6 +57,28 @@ export async function openPage(browser, how = {}) {
   }
   await page.waitForSelector('html[data-ready]', { state: 'attached', timeout: 20000 });
   return { context, page, faults };
+}
+
+/**
+ * Keeps the faults `page` shows from now on: console errors, uncaught
+ * errors, a crash (the event `crash`), any request that leaves the file.
+ * playwright's pages and puppeteer's name these events alike.
+ * @param {{ on: (event: any, listener: (value: any) => void) => unknown }} page
+ * @param {string} crash
+ */
+export function keepFaults(page, crash) {
+  /** @type {string[]} */
+  const faults = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') faults.push(`console error: ${message.text().slice(0, 300)}`);
+  });
+  page.on('pageerror', (error) => faults.push(`page error: ${error.message}`));
+  page.on(crash, () => faults.push('the page crashed'));
+  page.on('request', (request) => {
+    const url = request.url();
+    if (!url.startsWith('file:') && !url.startsWith('data:')) faults.push(`request: ${url}`);
+  });
+  return faults;
 }
 
 /** The model's scene, from the page. @param {import('playwright-core').Page} page */
@@ -112,7 +127,7 @@ function replay(log, args = []) {
  * Replays the page's record of intents on the native model and compares
  * everything the two windows hold. Returns '' when they agree, or the first
  * lines that differ.
- * @param {import('playwright-core').Page} page
+ * @param {{ evaluate: (script: () => any) => Promise<any> }} page playwright's Page, or an engine's Tab
  */
 export async function stateDifference(page) {
   const { log, state } = await page.evaluate(() => {
@@ -134,7 +149,7 @@ export async function stateDifference(page) {
  * The scene the page holds, put together from the changes it was handed,
  * against the native model's whole scene after the same intents. Returns ''
  * when they agree, or the first parts that differ.
- * @param {import('playwright-core').Page} page
+ * @param {{ evaluate: (script: () => any) => Promise<any> }} page playwright's Page, or an engine's Tab
  */
 export async function sceneDifference(page) {
   const { log, scene } = await page.evaluate(() => {
@@ -146,8 +161,18 @@ export async function sceneDifference(page) {
   const parts = [['the rest', rest(scene), rest(native)],
     ...scene.surface.map((/** @type {any} */ item, /** @type {number} */ i) => [`surface ${i}`, item, native.surface[i]]),
     ...scene.controls.map((/** @type {any} */ item, /** @type {number} */ i) => [item.name, item, native.controls[i]])];
-  return parts.filter(([, ours, theirs]) => JSON.stringify(ours) !== JSON.stringify(theirs)).slice(0, 3)
-    .map(([what, ours, theirs]) => `${what}: page ${JSON.stringify(ours)} | native ${JSON.stringify(theirs)}`).join('\n');
+  return parts.filter(([, ours, theirs]) => sortedJson(ours) !== sortedJson(theirs)).slice(0, 3)
+    .map(([what, ours, theirs]) => `${what}: page ${sortedJson(ours)} | native ${sortedJson(theirs)}`).join('\n');
+}
+
+/**
+ * JSON text with every object's keys in order: a WebDriver engine hands
+ * back the page's objects with their keys in an order of its own.
+ * @param {any} value
+ */
+function sortedJson(value) {
+  return JSON.stringify(value, (_, item) => (item && typeof item === 'object' && !Array.isArray(item)
+    ? Object.fromEntries(Object.entries(item).sort(([a], [b]) => (a < b ? -1 : 1))) : item));
 }
 
 /** Counts checks and prints each failure; exit status 1 if any failed. */
@@ -185,9 +210,18 @@ export class Report {
  * Runs `body` with a browser and a report, and always closes the browser.
  * @param {(browser: import('playwright-core').Browser, report: Report) => Promise<void>} body
  */
-export async function run(body) {
+export function run(body) {
+  return runWith(launch, body);
+}
+
+/**
+ * Runs `body` with what `start` launches and a report, and always closes it.
+ * @template {{ close: () => Promise<void> }} T
+ * @param {() => Promise<T>} start @param {(browser: T, report: Report) => Promise<void>} body
+ */
+export async function runWith(start, body) {
   const report = new Report();
-  const browser = await launch();
+  const browser = await start();
   try {
     await body(browser, report);
   } catch (error) {

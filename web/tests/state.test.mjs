@@ -67,6 +67,9 @@ await run(async (browser, report) => {
   await same('release outside the window');
 
   await page.getByRole('button', { name: 'RC Filter' }).click();
+  report.check('a preset says the gist of its response, politely',
+    (await page.locator('#live').textContent()) === 'intersymbol interference 0.000' &&
+    (await page.locator('#live').getAttribute('aria-live')) === 'polite', String(await page.locator('#live').textContent()));
   await same('RC Filter');
 
   const bar = page.getByRole('slider', { name: 'Roll-off alpha' });
@@ -141,9 +144,9 @@ await run(async (browser, report) => {
   await same('Memory and a point edited by keys');
 
   // Shift and Rotate through their ticks, to the end of each animation.
-  await page.getByRole('button', { name: 'Shift' }).click();
-  report.check('Shift\'s start is announced', (await page.locator('#live').textContent()) === 'Shift: copies sliding apart',
-    String(await page.locator('#live').textContent()));
+  const shift = page.getByRole('button', { name: 'Shift' });
+  await shift.click();
+  report.check('Shift says it is pressed', (await shift.getAttribute('aria-pressed')) === 'true');
   await page.getByRole('button', { name: 'Rotate' }).click();
   let ticks = 0;
   for (; ticks < 200; ++ticks) {
@@ -152,19 +155,22 @@ await run(async (browser, report) => {
     await page.clock.runFor(kTick);
   }
   const shown = await sceneOf(page);
-  report.check(`Shift and Rotate run to their end (${ticks} ticks)`, ticks > 1 &&
+  report.check(`Shift and Rotate run to their end (${ticks} ticks), and the end is announced`, ticks > 1 &&
     control(shown, 'cmdShift').accessibleDescription === 'copies shown' &&
-    control(shown, 'cmdRotate').accessibleDescription === 'copy shown',
-    `${control(shown, 'cmdShift').accessibleDescription}; ${control(shown, 'cmdRotate').accessibleDescription}`);
+    control(shown, 'cmdRotate').accessibleDescription === 'copy shown' &&
+    (await page.locator('#live').textContent()) === 'Shift: copies shown',
+    `${control(shown, 'cmdShift').accessibleDescription}; ${control(shown, 'cmdRotate').accessibleDescription}; ` +
+    String(await page.locator('#live').textContent()));
   await same('Shift and Rotate through their ticks');
 
-  // The plot's read-out by keys: shown, and spoken.
-  await page.getByRole('img', { name: 'Impulse response' }).focus();
+  // The plot's read-out by keys: shown, and the value of the plot's slider.
+  const plot = page.getByRole('slider', { name: 'Impulse response' });
+  await plot.focus();
   await page.keyboard.press('ArrowRight');
   const readOut = control(await sceneOf(page), 'picSpectrum').valueText;
   report.check('the plot reads h at t = +1 T by keys', readOut.startsWith('t = +1.00 T') &&
     (await page.locator('#tip').textContent()) === readOut &&
-    (await page.locator('#live').textContent()) === readOut, readOut);
+    (await plot.getAttribute('aria-valuetext')) === readOut && (await plot.getAttribute('aria-valuenow')) === '640', readOut);
   await same('the read-out');
 
   // The read-out under a resting mouse, and under a finger held on the plot.
