@@ -18,6 +18,7 @@ namespace {
 struct Page {
   app::Window window;
   web::JsonWriter json;
+  web::WrittenScene written;  // the scene as the page last had it
   std::string text;           // the last text handed over; valid until the next call
   std::string log;            // the intents applied, one a line, while recording
   bool recording = false;
@@ -71,11 +72,12 @@ EMSCRIPTEN_KEEPALIVE int sv_key(const char* control, int keyCode, int shift) {
 EMSCRIPTEN_KEEPALIVE int sv_tick() { return Apply(app::Tick{}); }
 EMSCRIPTEN_KEEPALIVE int sv_show(const char* view, int shown) { return Apply(app::ShowView{view, shown != 0}); }
 
-/// The scene as JSON text (web/scene_json.h).
+/// The scene as JSON text (web/scene_json.h), with what did not change
+/// since the last call as null.
 EMSCRIPTEN_KEEPALIVE const char* sv_scene() {
   Page& page = ThePage();
   page.json.Clear();
-  web::WriteScene(page.json, page.window.View());
+  page.written = web::WriteScene(page.json, page.window.View(), page.written);
   return page.json.Text().c_str();
 }
 
@@ -84,7 +86,7 @@ EMSCRIPTEN_KEEPALIVE const char* sv_scene() {
 EMSCRIPTEN_KEEPALIVE const char* sv_view_scene(const char* view) {
   Page& page = ThePage();
   page.json.Clear();
-  web::WriteScene(page.json, page.window.View(view));
+  web::WriteScene(page.json, page.window.View(view), {});
   return page.json.Text().c_str();
 }
 

@@ -1,7 +1,8 @@
 // Replays a record of intents (app/intent_text.h), one a line, from the file
 // named by the argument on the native model, and prints everything the
-// window then holds (app/state_text.h): the browser tests compare it with
-// the same text from the page's model.
+// window then holds (app/state_text.h), or with --scene its whole scene as
+// the page is handed it (web/scene_json.h): the browser tests compare them
+// with the same from the page's model.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -9,10 +10,13 @@
 #include "app/intent_text.h"
 #include "app/state_text.h"
 #include "app/window.h"
+#include "web/json_writer.h"
+#include "web/scene_json.h"
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: sorvane_replay RECORD\n";
+  const bool scene = argc == 3 && std::string(argv[2]) == "--scene";
+  if (argc != 2 && !scene) {
+    std::cerr << "usage: sorvane_replay RECORD [--scene]\n";
     return 2;
   }
   std::ifstream record(argv[1]);
@@ -32,6 +36,12 @@ int main(int argc, char** argv) {
     }
     window.Apply(*intent);
   }
-  std::cout << app::StateText(window);
+  if (scene) {
+    web::JsonWriter json;
+    web::WriteScene(json, window.View(), {});
+    std::cout << json.Text();
+  } else {
+    std::cout << app::StateText(window);
+  }
   return 0;
 }

@@ -2,6 +2,9 @@
 
 /** Twips per CSS pixel, the model's unit of position. */
 export const kTwipsPerPixel = 15;
+/** The window's client area, pixels, as the model has it (app/constants.h). */
+export const kClientWidthPixels = 953;
+export const kClientHeightPixels = 701;
 /** Pixels per point at 96 pixels per inch: the captions' sizes. */
 export const kPixelsPerPoint = 96 / 72;
 /** Device pixels per pixel from which the logo comes from its large picture. */

@@ -2,7 +2,7 @@
 // from then on turns the browser's events into intents and shows the scene
 // after each one. It decides nothing itself.
 import { Model } from './model.js';
-import { paintSurface } from './surface.js';
+import { paintSurface, prepareCanvas } from './surface.js';
 import { paintPicture } from './picture.js';
 import { Tooltip, listenForTips } from './tooltip.js';
 import { Controls } from './controls.js';
@@ -12,7 +12,7 @@ import { listenForFingers } from './fingers.js';
 import { copyPicture, windowPicture } from './copy.js';
 import { showFocusMark } from './focus_mark.js';
 
-import { kHintPixels, kPlotSamples, kTurnGain } from './constants.js';
+import { kClientHeightPixels, kClientWidthPixels, kHintPixels, kPlotSamples, kTurnGain } from './constants.js';
 
 /** @param {string} id */
 function byId(id) { return /** @type {HTMLElement} */ (document.getElementById(id)); }
@@ -35,9 +35,12 @@ class Page {
     };
     this.tooltip = new Tooltip(byId('tip'), this.client);
     this.ratio = window.devicePixelRatio || 1;
-    /** What was shown last, to repaint and announce only what changed. */
-    this.paintedSurface = '';
+    // What was shown last, to repaint and announce only what changed.
+    /** @type {{ surface: import('./types').SurfaceItem[], back: number } | null} */
+    this.paintedSurface = null;
     this.paintedPlot = '';
+    /** @type {import('./types').ControlItem[] | null} */
+    this.shownControls = null;
     this.refreshFrame = 0;
     /** @type {number | undefined} */
     this.timer = undefined;
@@ -132,28 +135,36 @@ class Page {
     const ratio = window.devicePixelRatio || 1;
     if (ratio === this.ratio) return;
     this.ratio = ratio;
-    this.paintedSurface = this.paintedPlot = '';
+    this.paintedSurface = null;
+    this.paintedPlot = '';
     this.refresh();
     this.watchRatio();
   }
 
   refreshSoon() {
     if (this.refreshFrame === 0) {
-      this.refreshFrame = window.requestAnimationFrame(() => this.refresh());
+      this.refreshFrame = window.requestAnimationFrame(() => this.refresh(true));
     }
   }
 
-  /** Shows the model's scene: what changed is repainted or updated. */
-  refresh() {
+  /**
+   * Shows the model's scene: what changed is repainted or updated.
+   * @param {boolean} [untouched] no input of the user's came before (a tick,
+   *   a move): controls the scene did not change are left as they are.
+   *   After input they are shown again, as the browser may have changed
+   *   one the model did not (a check box ticked).
+   */
+  refresh(untouched = false) {
     if (this.refreshFrame !== 0) window.cancelAnimationFrame(this.refreshFrame);
     this.refreshFrame = 0;
     const scene = this.model.scene();
     this.scene = scene;
-    this.controls.show(scene);
-    const surfaceKey = `${this.ratio} ${JSON.stringify(scene.surface)} ${scene.back}`;
-    if (surfaceKey !== this.paintedSurface) {
+    if (!untouched || scene.controls !== this.shownControls) this.controls.show(scene);
+    this.shownControls = scene.controls;
+    const painted = this.paintedSurface;
+    if (scene.surface !== painted?.surface || scene.back !== painted.back) {
       paintSurface(this.surface, scene, this.ratio, this.pictures);
-      this.paintedSurface = surfaceKey;
+      this.paintedSurface = { surface: scene.surface, back: scene.back };
     }
     const plot = scene.controls.find((item) => item.kind === 'picture');
     const plotCanvas = this.controls.plotCanvas;
@@ -225,7 +236,7 @@ class Page {
     if (this.timer !== undefined) window.clearInterval(this.timer);
     this.timer = interval > 0 ? window.setInterval(() => {
       this.model.tick();
-      this.refresh();
+      this.refresh(true);
     }, interval) : undefined;
   }
 
@@ -246,12 +257,18 @@ class Page {
 
 async function start() {
   if (!window.sorvaneSupported) return;
-  const model = new Model(await createSorvaneModule());
+  const module = createSorvaneModule();
+  // The surface's canvas takes its memory while the module compiles: on a
+  // slow device that is a good part of the wait for the first frame.
+  prepareCanvas(/** @type {HTMLCanvasElement} */ (byId('surface')), kClientWidthPixels, kClientHeightPixels,
+    window.devicePixelRatio || 1);
+  const model = new Model(await module);
   if (window.location.hash === '#record') model.record(true);
   model.load();
   const page = new Page(model);
-  page.refresh();
+  // Shown before its first scene: the scroll bar measures its trough then.
   page.client.hidden = false;
+  page.refresh();
   page.fit();
   // The first control in the Tab order has the focus, as on the desktop.
   /** @type {HTMLElement | null} */ (document.querySelector('#controls [tabindex="0"], #controls button'))?.focus();

@@ -16,6 +16,8 @@ export class Model {
   /** @param {import('./types').SorvaneModule} module */
   constructor(module) {
     this.module = module;
+    /** @type {import('./types').Scene | null} the scene as last handed over */
+    this.shown = null;
   }
 
   /** @param {string} name @param {any[]} args @param {string[]} types */
@@ -41,8 +43,22 @@ export class Model {
   }
   tick() { return this.module._sv_tick(); }
 
-  /** @returns {import('./types').Scene} */
-  scene() { return JSON.parse(this.module.UTF8ToString(this.module._sv_scene())); }
+  /**
+   * The scene. The module writes only what changed since the last call (a
+   * surface item or control as it was comes as null): what did not change
+   * keeps its object, and a list with no change its array, so that `!==`
+   * tells the page what to show again.
+   * @returns {import('./types').Scene}
+   */
+  scene() {
+    const scene = JSON.parse(this.module.UTF8ToString(this.module._sv_scene()));
+    if (this.shown) {
+      scene.surface = kept(scene.surface, this.shown.surface);
+      scene.controls = kept(scene.controls, this.shown.controls);
+    }
+    this.shown = scene;
+    return scene;
+  }
 
   /** @returns {Strokes} */
   strokes() {
@@ -71,4 +87,19 @@ export class Model {
   record(on) { this.module._sv_record(on ? 1 : 0); }
   /** The intents applied while recording, one a line (app/intent_text.h). */
   log() { return this.module.UTF8ToString(this.module._sv_log()); }
+}
+
+/**
+ * `items` with each null taken from `before`; `before` itself when every
+ * one is.
+ * @template T @param {(T | null)[]} items @param {T[]} before @returns {T[]}
+ */
+function kept(items, before) {
+  let same = items.length === before.length;
+  const merged = items.map((item, i) => {
+    if (item === null) return before[i];
+    same = false;
+    return item;
+  });
+  return same ? before : merged;
 }
