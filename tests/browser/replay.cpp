@@ -1,8 +1,9 @@
 // Replays a record of intents (app/intent_text.h), one a line, from the file
 // named by the argument on the native model, and prints everything the
 // window then holds (app/state_text.h), or with --scene its whole scene as
-// the page is handed it (web/scene_json.h): the browser tests compare them
-// with the same from the page's model.
+// the page is handed it (web/scene_json.h), with --scene VIEW the scene of
+// that view beside the lesson ("eye"): the browser tests compare them with
+// the same from the page's model.
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -14,9 +15,9 @@
 #include "web/scene_json.h"
 
 int main(int argc, char** argv) {
-  const bool scene = argc == 3 && std::string(argv[2]) == "--scene";
+  const bool scene = (argc == 3 || argc == 4) && std::string(argv[2]) == "--scene";
   if (argc != 2 && !scene) {
-    std::cerr << "usage: sorvane_replay RECORD [--scene]\n";
+    std::cerr << "usage: sorvane_replay RECORD [--scene [VIEW]]\n";
     return 2;
   }
   std::ifstream record(argv[1]);
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
   }
   if (scene) {
     web::JsonWriter json;
-    web::WriteScene(json, window.View(), {});
+    web::WriteScene(json, argc == 4 ? window.View(argv[3]) : window.View(), {});
     std::cout << json.Text();
   } else {
     std::cout << app::StateText(window);

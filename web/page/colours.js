@@ -4,16 +4,16 @@ import { kPixelsPerPoint } from './constants.js';
 /** A colour with this bit set names one of the platform's system colours. */
 const kSystemFlag = 0x80000000;
 
-/** The system colours the model names, in the desktop's Fusion palette. */
-const kSystemColours = new Map([
-  [0x08, '#000000'], // window text
-  [0x0f, '#efefef'], // dialog face (the palette's window)
-  [0x0d, '#308cc6'], // highlight
-  [0x10, '#b8b8b8'], // button shadow (mid)
-  [0x15, '#767676'], // dark shadow (shadow)
-  [0x14, '#ffffff'], // button highlight (light)
-  [0x16, '#cacaca'], // button light (midlight)
-]);
+/** What each system colour shows: the scene's palette, once it came. */
+const systemColours = new Map();
+
+/**
+ * Takes the scene's palette: [system colour, colour] pairs.
+ * @param {number[][]} palette
+ */
+export function usePalette(palette) {
+  for (const [system, colour] of palette) systemColours.set(system, cssColour(colour));
+}
 
 /**
  * The CSS colour of a model colour: red in the lowest byte, blue in the
@@ -22,7 +22,7 @@ const kSystemColours = new Map([
  * @returns {string}
  */
 export function cssColour(colour) {
-  if (colour >= kSystemFlag) return kSystemColours.get(colour - kSystemFlag) ?? '#000000';
+  if (colour >= kSystemFlag) return systemColours.get(colour) ?? '#000000';
   const red = colour & 0xff;
   const green = (colour >>> 8) & 0xff;
   const blue = (colour >>> 16) & 0xff;

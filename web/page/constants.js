@@ -38,3 +38,6 @@ export const kThumbMinPixels = 26;
 /** The repeat of a held arrow or trough: first after, then every. */
 export const kRepeatDelayMs = 500;
 export const kRepeatEveryMs = 50;
+/** Room between the lesson and a view shown beside or below it, and
+ * between the bar and what it lies beside, CSS pixels. */
+export const kViewGapPixels = 8;

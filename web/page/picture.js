@@ -1,14 +1,9 @@
-// The impulse plot's picture box on a canvas: the sunken edge, the back,
-// and the model's strokes read straight from the module's memory.
+// A picture box on a canvas: the sunken edge, the back, and the model's
+// strokes read straight from the module's memory, in the pen the scene
+// gives (a hairline is one device pixel wide at any ratio).
 import { kStrokeWords, kTwipsPerPixel } from './constants.js';
 import { cssColour } from './colours.js';
 import { prepareCanvas, pixelCentre } from './surface.js';
-
-/** The sunken edge's two rings: top-left and bottom-right shades, outer first. */
-const kEdge = [
-  ['#b8b8b8', '#ffffff'],
-  ['#767676', '#cacaca'],
-];
 
 /**
  * Paints the picture box `item` with `strokes` on `canvas`.
@@ -22,18 +17,21 @@ export function paintPicture(canvas, item, strokes, ratio) {
   const width = right - left;
   const height = bottom - top;
   const context = prepareCanvas(canvas, width, height, ratio);
-  const picture = item.picture ?? { back: 0x8000000f, border: 2, revision: 0 };
-  const border = picture.border;
-  kEdge.forEach(([topLeft, bottomRight], ring) => {
-    const w = width - 2 * ring;
-    const h = height - 2 * ring;
-    context.fillStyle = topLeft;
-    context.fillRect(ring, ring, w, 1);
-    context.fillRect(ring, ring, 1, h);
-    context.fillStyle = bottomRight;
-    context.fillRect(ring, ring + h - 1, w, 1);
-    context.fillRect(ring + w - 1, ring, 1, h);
+  const picture = item.picture;
+  if (!picture) return;
+  const { ringPixels, outer, inner } = picture.edge;
+  [outer, inner].forEach(([topLeft, bottomRight], ring) => {
+    const at = ring * ringPixels;
+    const w = width - 2 * at;
+    const h = height - 2 * at;
+    context.fillStyle = cssColour(topLeft);
+    context.fillRect(at, at, w, ringPixels);
+    context.fillRect(at, at, ringPixels, h);
+    context.fillStyle = cssColour(bottomRight);
+    context.fillRect(at, at + h - ringPixels, w, ringPixels);
+    context.fillRect(at + w - ringPixels, at, ringPixels, h);
   });
+  const border = picture.border;
   context.fillStyle = cssColour(picture.back);
   context.fillRect(border, border, width - 2 * border, height - 2 * border);
   context.beginPath();
@@ -41,8 +39,11 @@ export function paintPicture(canvas, item, strokes, ratio) {
   context.clip();
   context.translate(border, border);
   context.scale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
-  context.lineWidth = kTwipsPerPixel;
-  const centre = pixelCentre(ratio) * kTwipsPerPixel;
+  // A hairline on the centres of device pixels, a wider pen as the
+  // window system draws it.
+  const hairline = picture.drawWidth === 0;
+  context.lineWidth = hairline ? kTwipsPerPixel / ratio : kTwipsPerPixel * picture.drawWidth;
+  const centre = (hairline ? 0.5 / ratio : pixelCentre(ratio)) * kTwipsPerPixel;
   const { ends, colours, count } = strokes;
   // Strokes of one colour in a row go in one path.
   for (let first = 0; first < count;) {

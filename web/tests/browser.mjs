@@ -166,6 +166,43 @@ export async function sceneDifference(page) {
 }
 
 /**
+ * What the clipboard holds once a picture was copied, as "image/png W x H".
+ * @param {import('playwright-core').Page} page
+ */
+export function copiedPicture(page) {
+  // The picture is written after the key's handler returns.
+  return page.evaluate(async () => {
+    for (let attempt = 0; attempt < 50; ++attempt) {
+      const [item] = await navigator.clipboard.read();
+      if (item?.types.includes('image/png')) {
+        const picture = await createImageBitmap(await item.getType('image/png'));
+        return `${item.types.join()} ${picture.width} x ${picture.height}`;
+      }
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    return 'nothing';
+  });
+}
+
+/**
+ * The words of the eye beside the lesson as the page describes its picture
+ * and what its live region says last, and the same of the native model
+ * after the same intents: the eye's words and the lesson's announcement.
+ * @param {{ evaluate: (script: () => any) => Promise<any> }} page playwright's Page, or an engine's Tab
+ */
+export async function eyeWords(page) {
+  const { log, words, said } = await page.evaluate(() => {
+    const picture = document.querySelector('#view-eye [role=img]');
+    const described = document.getElementById(String(picture?.getAttribute('aria-describedby')));
+    return { log: /** @type {any} */ (window).sorvane.log(), words: described?.textContent ?? null,
+      said: document.getElementById('live')?.textContent?.replace(/\u00a0$/, '') };
+  });
+  const native = JSON.parse(replay(log, ['--scene', 'eye']));
+  const announced = JSON.parse(replay(log, ['--scene'])).announcement.text;
+  return { page: words, native: native.controls[0].accessibleDescription, said, announced };
+}
+
+/**
  * JSON text with every object's keys in order: a WebDriver engine hands
  * back the page's objects with their keys in an order of its own.
  * @param {any} value

@@ -2,7 +2,7 @@
 // window's title and every control under its name, in the desktop's Tab
 // order; a run-time error becomes the desktop's message in a dialog and the
 // page goes on; a browser without WebAssembly gets one plain sentence.
-import { control, openPage, run, sceneOf } from './browser.mjs';
+import { control, copiedPicture, openPage, run, sceneOf } from './browser.mjs';
 
 await run(async (browser, report) => {
   const { page, faults, context } = await openPage(browser);
@@ -65,18 +65,7 @@ await run(async (browser, report) => {
     control(await sceneOf(page), 'cmdSource0').value !== before);
   await context.grantPermissions(['clipboard-read', 'clipboard-write']);
   await page.keyboard.press('Control+c');
-  // The picture is written after the key's handler returns.
-  const copied = await page.evaluate(async () => {
-    for (let attempt = 0; attempt < 50; ++attempt) {
-      const [item] = await navigator.clipboard.read();
-      if (item?.types.includes('image/png')) {
-        const picture = await createImageBitmap(await item.getType('image/png'));
-        return `${item.types.join()} ${picture.width} x ${picture.height}`;
-      }
-      await new Promise((resolve) => setTimeout(resolve, 100));
-    }
-    return 'nothing';
-  });
+  const copied = await copiedPicture(page);
   report.check('Ctrl+C copies the window\'s picture as PNG', copied === `image/png ${scene.width} x ${scene.height}`, copied);
   report.noFaults('opened from file://', faults);
   await context.close();
