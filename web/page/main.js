@@ -273,4 +273,12 @@ async function start() {
   };
 }
 
-start();
+// A module that fails to start (a damaged file, a browser that refuses it)
+// leaves one plain sentence, as a browser without WebAssembly gets, rather
+// than an empty page.
+start().catch((/** @type {unknown} */ error) => {
+  byId('client').hidden = true;
+  byId('view-bar').hidden = true;
+  byId('failed').hidden = false;
+  console.warn('The lesson could not start:', error);
+});
