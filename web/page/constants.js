@@ -9,8 +9,6 @@ export const kClientHeightPixels = 701;
 export const kPixelsPerPoint = 96 / 72;
 /** Device pixels per pixel from which the logo comes from its large picture. */
 export const kSharpLogoRatio = 1.5;
-/** Samples across the plot: where a read-out's sample stands. */
-export const kPlotSamples = 1024;
 /** 32-bit words per stroke in the module's memory: X1, Y1, X2, Y2, colour. */
 export const kStrokeWords = 5;
 
