@@ -27,6 +27,8 @@ struct FocusMark {
   /// control, in a layer that takes no mouse input, so the stacking and the
   /// mouse paths stay as they are.
   PixelBox box;
+
+  bool operator==(const FocusMark&) const = default;
 };
 
 /// The focus mark of the control `name` of `scene`, with the scene's

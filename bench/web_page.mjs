@@ -1,7 +1,8 @@
 #!/usr/bin/env node
 // The browser page measured in Debian's Chromium (run by hand, not a test):
 // the file's size, navigation to the first drawn frame, a drop to the
-// repainted canvas at two device pixels per pixel, frame times during a
+// repainted canvases at two device pixels per pixel (with and without the
+// eye diagram beside the lesson), frame times during a
 // drag and during Shift, and the JavaScript heap before and after an hour
 // of ticks. Usage: node bench/web_page.mjs [PAGE]
 // (default build/web/web/sorvane-demo.html; tools from web/node_modules).
@@ -60,18 +61,22 @@ for (let run = 0; run < kRuns; ++run) {
 console.log(`first frame after navigation: median ${ms(median(firstFrames))} of ${kRuns} (min ${ms(Math.min(...firstFrames))}, max ${ms(Math.max(...firstFrames))})`);
 
 // A drop at ratio 2: from the release event to the end of its handling (the
-// canvases repainted), and to the frame that shows it (two animation frames).
-{
-  const { context, page } = await open(2);
+// canvases repainted), and to the frame that shows it (two animation
+// frames); with the lesson alone, then with the eye diagram shown beside it.
+/** @param {import('playwright-core').Page} page @param {string} what */
+async function measureDrops(page, what) {
   await page.evaluate(() => {
     const times = /** @type {any} */ (window).dropTimes = {
       handled: /** @type {number[]} */ ([]), frame: /** @type {number[]} */ ([]), shown: /** @type {number[]} */ ([]),
     };
+    if (/** @type {any} */ (window).dropListened) return;
+    /** @type {any} */ (window).dropListened = true;
     window.addEventListener('pointerup', (event) => {
-      times.handled.push(performance.now() - event.timeStamp);
+      const now = /** @type {any} */ (window).dropTimes;
+      now.handled.push(performance.now() - event.timeStamp);
       requestAnimationFrame(() => {
-        times.frame.push(performance.now() - event.timeStamp);
-        requestAnimationFrame(() => times.shown.push(performance.now() - event.timeStamp));
+        now.frame.push(performance.now() - event.timeStamp);
+        requestAnimationFrame(() => now.shown.push(performance.now() - event.timeStamp));
       });
     });
   });
@@ -87,8 +92,16 @@ console.log(`first frame after navigation: median ${ms(median(firstFrames))} of 
     await page.waitForTimeout(100);
   }
   const times = await page.evaluate(() => /** @type {any} */ (window).dropTimes);
-  console.log(`drop at ratio 2: handled and repainted in median ${ms(median(times.handled))} (max ${ms(Math.max(...times.handled))}); ` +
+  console.log(`drop at ratio 2, ${what}: handled and repainted in median ${ms(median(times.handled))} (max ${ms(Math.max(...times.handled))}); ` +
     `the next frame begins after median ${ms(median(times.frame))}, the one after it after ${ms(median(times.shown))}`);
+}
+
+{
+  const { context, page } = await open(2);
+  await measureDrops(page, 'the lesson alone');
+  await page.getByRole('button', { name: 'Eye diagram' }).click();
+  await measureDrops(page, 'the eye shown');
+  await page.getByRole('button', { name: 'Eye diagram' }).click();
 
   // Frame times while a point is dragged for two seconds, and while Shift runs.
   const frames = async (/** @type {() => Promise<void>} */ action) => {

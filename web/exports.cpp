@@ -5,6 +5,7 @@
 // run-time errors are caught in app::Window and become message texts.
 #include <emscripten/emscripten.h>
 
+#include <map>
 #include <string>
 
 #include "app/intent_text.h"
@@ -18,6 +19,8 @@ namespace {
 struct Page {
   app::Window window;
   web::JsonWriter json;
+  // Each scene as the page last had it, by view name ("" the lesson).
+  std::map<std::string, web::WrittenScene, std::less<>> written;
   std::string text;           // the last text handed over; valid until the next call
   std::string log;            // the intents applied, one a line, while recording
   bool recording = false;
@@ -41,6 +44,14 @@ int Apply(const app::Intent& intent) {
 const char* Hand(std::string text) {
   ThePage().text = std::move(text);
   return ThePage().text.c_str();
+}
+
+// The picture box of that control in the scene of `view` last handed over.
+const app::PictureBox* PictureOf(const char* view, const char* control) {
+  const auto scene = ThePage().written.find(std::string_view(view));
+  if (scene == ThePage().written.end()) return nullptr;
+  const app::ControlItem* item = scene->second.scene.Find(control);
+  return item != nullptr ? item->picture : nullptr;
 }
 
 }  // namespace
@@ -71,32 +82,26 @@ EMSCRIPTEN_KEEPALIVE int sv_key(const char* control, int keyCode, int shift) {
 EMSCRIPTEN_KEEPALIVE int sv_tick() { return Apply(app::Tick{}); }
 EMSCRIPTEN_KEEPALIVE int sv_show(const char* view, int shown) { return Apply(app::ShowView{view, shown != 0}); }
 
-/// The scene as JSON text (web/scene_json.h).
-EMSCRIPTEN_KEEPALIVE const char* sv_scene() {
-  Page& page = ThePage();
-  page.json.Clear();
-  web::WriteScene(page.json, page.window.View());
-  return page.json.Text().c_str();
-}
-
-/// The scene of the view of that name beside the lesson ("eye"), as JSON
-/// text like sv_scene's.
+/// The scene of the lesson (view "") or of the view of that name beside it
+/// ("eye") as JSON text (web/scene_json.h), with what did not change since
+/// the last call for that view as null. A name that is no view gives an
+/// empty scene.
 EMSCRIPTEN_KEEPALIVE const char* sv_view_scene(const char* view) {
   Page& page = ThePage();
+  const std::string_view name(view);
+  web::WrittenScene& before = page.written[std::string(name)];
   page.json.Clear();
-  web::WriteScene(page.json, page.window.View(view));
+  before = web::WriteScene(page.json, name.empty() ? page.window.View() : page.window.View(name), before);
   return page.json.Text().c_str();
 }
 
-/// The picture box's strokes in the module's memory: sv_stroke_count()
+/// The strokes of picture box `control` of a view, as its scene was last
+/// handed over by sv_view_scene, in the module's memory: sv_stroke_count
 /// records of four floats (X1, Y1, X2, Y2 twips) and one 32-bit colour.
-/// Valid until the next call of any other function.
-EMSCRIPTEN_KEEPALIVE const app::Stroke* sv_strokes() {
-  return ThePage().window.form.picSpectrum.Strokes().data();
-}
-EMSCRIPTEN_KEEPALIVE int sv_stroke_count() {
-  return static_cast<int>(ThePage().window.form.picSpectrum.Strokes().size());
-}
+/// None for a control that is no picture. Valid until the next call of any
+/// other function.
+EMSCRIPTEN_KEEPALIVE const app::Stroke* sv_strokes(const char* view, const char* control);
+EMSCRIPTEN_KEEPALIVE int sv_stroke_count(const char* view, const char* control);
 
 /// The messages shown since the last call, as a JSON array of strings.
 EMSCRIPTEN_KEEPALIVE const char* sv_messages() {
@@ -111,16 +116,25 @@ EMSCRIPTEN_KEEPALIVE const char* sv_messages() {
   return Hand(json.Text());
 }
 
-/// The plot's read-out for a pointer `xTwips` from the box's inner left edge.
-EMSCRIPTEN_KEEPALIVE const char* sv_read_out_at(double xTwips) {
-  const app::Form1& form = ThePage().window.form;
-  return Hand(form.ImpulseReadOut(form.PlotSampleAt(xTwips)));
+/// The read-out of the lesson's picture box `control` for a pointer
+/// `xTwips` from its inner left edge; empty for one without a read-out.
+EMSCRIPTEN_KEEPALIVE const char* sv_read_out_at(const char* control, double xTwips) {
+  return Hand(ThePage().window.ReadOutAt(control, xTwips));
 }
 
 /// Everything the window holds (app/state_text.h), and the record of
 /// intents.
 EMSCRIPTEN_KEEPALIVE const char* sv_state() { return Hand(app::StateText(ThePage().window)); }
 EMSCRIPTEN_KEEPALIVE const char* sv_log() { return ThePage().log.c_str(); }
+
+const app::Stroke* sv_strokes(const char* view, const char* control) {
+  const app::PictureBox* picture = PictureOf(view, control);
+  return picture != nullptr ? picture->Strokes().data() : nullptr;
+}
+int sv_stroke_count(const char* view, const char* control) {
+  const app::PictureBox* picture = PictureOf(view, control);
+  return picture != nullptr ? static_cast<int>(picture->Strokes().size()) : 0;
+}
 
 }  // extern "C"
 static_assert(sizeof(app::Stroke) == 20, "the page reads strokes as five 32-bit words");

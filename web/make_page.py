@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Writes the one self-contained page: the template with the window's
 caption, the styles, the logo pictures as data, the module's loader (with the
-module inside) and the page's script modules joined into one.
+module inside) and the page's script modules joined into one, the first of
+them codes.js, the model's key, shift and button codes as app/constants.h
+has them and its system colours as app/colours.h has them (web/page/codes.d.ts
+declares it for the checker). The styles' colours of the system colours come
+from the palette there too.
 
 The page's modules import from one another only by name from files beside
 them ("import { a, b } from './x.js';") and export top-level declarations;
@@ -15,7 +19,15 @@ import re
 import sys
 
 IMPORT = re.compile(r"^import\s+(?:type\s+)?\{[^}]*\}\s+from\s+'\./[\w.]+\.js';\s*$", re.M)
+CODE = re.compile(r"^inline constexpr int (k(?:Key\w+|\w+Button|\w+Mask)) = (\d+);", re.M)
+SYSTEM_COLOUR = re.compile(r"^inline constexpr Colour (k\w+) = kSystemColourFlag \| 0x([0-9A-Fa-f]+)u;", re.M)
+PALETTE_ENTRY = re.compile(r"\{(k\w+), 0x([0-9A-Fa-f]+)u\}")
+# The styles' custom properties that show a system colour.
+STYLE_COLOURS = {"--window": "kDialogFace", "--window-text": "kWindowText", "--mid": "kButtonShadow",
+                 "--highlight": "kHighlight"}
+CODES_IMPORT = re.compile(r"^import\s+\{([^}]*)\}\s+from\s+'\./codes\.js';", re.M)
 EXPORT = re.compile(r"^export\s+((?:async\s+)?(?:function|const|let|class)\s+(\w+))", re.M)
+EXPORT_NAME = re.compile(r"^export\s+const\s+(\w+)", re.M)
 
 
 def caption_of(constants: str) -> str:
@@ -25,10 +37,37 @@ def caption_of(constants: str) -> str:
     return found.group(1)
 
 
-def joined_scripts(paths: list[str]) -> str:
+def codes_module(constants: str, colours: str) -> str:
+    codes = CODE.findall(constants)
+    system = SYSTEM_COLOUR.findall(colours)
+    if not codes or not system:
+        sys.exit("make_page: no key, shift or button codes, or no system colours, in the constants")
+    lines = ["// The model's key, shift and button codes and its system colours,",
+             "// written from app/constants.h and app/colours.h."]
+    lines += [f"export const {name} = {value};" for name, value in codes]
+    lines += [f"export const {name} = 0x{0x80000000 | int(value, 16):08x};" for name, value in system]
+    return "\n".join(lines) + "\n"
+
+
+def palette_style(colours: str) -> str:
+    palette = {name: int(value, 16) for name, value in PALETTE_ENTRY.findall(colours)}
+    missing = [name for name in STYLE_COLOURS.values() if name not in palette]
+    if missing:
+        sys.exit(f"make_page: no colour in the palette for {', '.join(missing)}")
+    # The model's colours have red in the lowest byte.
+    css = lambda c: f"#{c & 0xFF:02x}{(c >> 8) & 0xFF:02x}{(c >> 16) & 0xFF:02x}"
+    members = " ".join(f"{prop}: {css(palette[name])};" for prop, name in STYLE_COLOURS.items())
+    return f"/* The palette's system colours (app/colours.h). */\n:root {{ {members} }}\n"
+
+
+def joined_scripts(modules: list[tuple[str, str]]) -> str:
     parts = []
-    for path in paths:
-        text = pathlib.Path(path).read_text(encoding="utf-8")
+    generated = set(EXPORT_NAME.findall(modules[0][1]))
+    for path, text in modules:
+        for names in CODES_IMPORT.findall(text):
+            unknown = {name.strip() for name in names.split(",") if name.strip()} - generated
+            if unknown:
+                sys.exit(f"make_page: {path}: no such code in the constants: {', '.join(sorted(unknown))}")
         for line in IMPORT.findall(text):
             if re.search(r"\bas\b", line):
                 sys.exit(f"make_page: {path}: a renamed import the page cannot join: {line.strip()}")
@@ -64,6 +103,7 @@ def main() -> None:
     parser.add_argument("--style", required=True)
     parser.add_argument("--module", required=True)
     parser.add_argument("--constants", required=True)
+    parser.add_argument("--colours", required=True)
     parser.add_argument("--pictures", required=True)
     parser.add_argument("--output", required=True)
     parser.add_argument("scripts", nargs="+")
@@ -71,13 +111,17 @@ def main() -> None:
 
     pictures = pathlib.Path(args.pictures)
     page = pathlib.Path(args.template).read_text(encoding="utf-8")
+    constants = pathlib.Path(args.constants).read_text(encoding="utf-8")
+    colours = pathlib.Path(args.colours).read_text(encoding="utf-8")
+    modules = [("codes.js", codes_module(constants, colours))]
+    modules += [(path, pathlib.Path(path).read_text(encoding="utf-8")) for path in args.scripts]
     replacements = {
-        "@CAPTION@": html_escape(caption_of(pathlib.Path(args.constants).read_text(encoding="utf-8"))),
-        "@STYLE@": pathlib.Path(args.style).read_text(encoding="utf-8"),
+        "@CAPTION@": html_escape(caption_of(constants)),
+        "@STYLE@": palette_style(colours) + pathlib.Path(args.style).read_text(encoding="utf-8"),
         "@LOGO@": data_url(pictures / "logo.gif", "image/gif"),
         "@LOGO2X@": data_url(pictures / "logo@2x.gif", "image/gif"),
         "@MODULE@": script_text(pathlib.Path(args.module).read_text(encoding="utf-8")),
-        "@SCRIPT@": script_text(joined_scripts(args.scripts)),
+        "@SCRIPT@": script_text(joined_scripts(modules)),
     }
     for key, value in replacements.items():
         if key not in page:

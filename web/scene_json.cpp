@@ -1,6 +1,7 @@
 #include "web/scene_json.h"
 
 #include <optional>
+#include <utility>
 #include <variant>
 
 #include "app/constants.h"
@@ -174,10 +175,23 @@ void Palette(JsonWriter& json) {
   json.EndArray();
 }
 
+// Whether control `i` of `scene` shows just as it did in `before`.
+bool SameControl(const app::Scene& scene, std::size_t i, std::uint64_t revision,
+                 const WrittenScene& before) {
+  if (i >= before.scene.controls.size()) return false;
+  const app::ControlItem& control = scene.controls[i];
+  return control == before.scene.controls[i] && revision == before.revisions[i] &&
+         app::FocusMarkOf(scene, control.name) == app::FocusMarkOf(before.scene, control.name);
+}
+
 }  // namespace
 
-void WriteScene(JsonWriter& json, const app::Scene& scene) {
+WrittenScene WriteScene(JsonWriter& json, app::Scene scene, const WrittenScene& before) {
   const FieldWriter put{json};
+  WrittenScene written;
+  for (const app::ControlItem& control : scene.controls) {
+    written.revisions.push_back(control.picture != nullptr ? control.picture->Revision() : 0);
+  }
   json.BeginObject();
   put("caption", scene.caption);
   put("width", scene.widthPixels);
@@ -186,15 +200,25 @@ void WriteScene(JsonWriter& json, const app::Scene& scene) {
   put("timerInterval", scene.timerInterval);
   json.Key("surface");
   json.BeginArray();
-  for (const app::SurfaceItem& item : scene.surface) Surface(put, item);
+  for (std::size_t i = 0; i < scene.surface.size(); ++i) {
+    if (i < before.scene.surface.size() && scene.surface[i] == before.scene.surface[i]) {
+      json.Null();
+    } else {
+      Surface(put, scene.surface[i]);
+    }
+  }
   json.EndArray();
   json.Key("controls");
   json.BeginArray();
-  for (const app::ControlItem& control : scene.controls) {
-    json.BeginObject();
-    app::ForEachField(control, put);
-    Mark(put, scene, control);
-    json.EndObject();
+  for (std::size_t i = 0; i < scene.controls.size(); ++i) {
+    if (SameControl(scene, i, written.revisions[i], before)) {
+      json.Null();
+    } else {
+      json.BeginObject();
+      app::ForEachField(scene.controls[i], put);
+      Mark(put, scene, scene.controls[i]);
+      json.EndObject();
+    }
   }
   json.EndArray();
   json.Key("dragOutline");
@@ -218,6 +242,8 @@ void WriteScene(JsonWriter& json, const app::Scene& scene) {
   json.EndArray();
   Palette(json);
   json.EndObject();
+  written.scene = std::move(scene);
+  return written;
 }
 
 }  // namespace web

@@ -4,16 +4,31 @@ import { kPixelsPerPoint } from './constants.js';
 /** A colour with this bit set names one of the platform's system colours. */
 const kSystemFlag = 0x80000000;
 
-/** The system colours the model names, in the desktop's Fusion palette. */
-const kSystemColours = new Map([
-  [0x08, '#000000'], // window text
-  [0x0f, '#efefef'], // dialog face (the palette's window)
-  [0x0d, '#308cc6'], // highlight
-  [0x10, '#b8b8b8'], // button shadow (mid)
-  [0x15, '#767676'], // dark shadow (shadow)
-  [0x14, '#ffffff'], // button highlight (light)
-  [0x16, '#cacaca'], // button light (midlight)
-]);
+/** What each system colour shows: the scene's palette, once it came. */
+const systemColours = new Map();
+/** @type {Map<number, number>} the same as model colours */
+const systemValues = new Map();
+
+/**
+ * Takes the scene's palette: [system colour, colour] pairs.
+ * @param {number[][]} palette
+ */
+export function usePalette(palette) {
+  for (const [system, colour] of palette) {
+    systemColours.set(system, cssColour(colour));
+    systemValues.set(system, colour);
+  }
+}
+
+/**
+ * A model colour as one pixel of an ImageData seen as 32-bit words (red in
+ * the lowest byte, opaque), a system colour by its palette entry.
+ * @param {number} colour
+ */
+export function pixelOf(colour) {
+  const value = colour >= kSystemFlag ? systemValues.get(colour) ?? 0 : colour;
+  return ((value & 0xffffff) | 0xff000000) >>> 0;
+}
 
 /**
  * The CSS colour of a model colour: red in the lowest byte, blue in the
@@ -22,7 +37,7 @@ const kSystemColours = new Map([
  * @returns {string}
  */
 export function cssColour(colour) {
-  if (colour >= kSystemFlag) return kSystemColours.get(colour - kSystemFlag) ?? '#000000';
+  if (colour >= kSystemFlag) return systemColours.get(colour) ?? '#000000';
   const red = colour & 0xff;
   const green = (colour >>> 8) & 0xff;
   const blue = (colour >>> 16) & 0xff;

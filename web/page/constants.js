@@ -2,12 +2,13 @@
 
 /** Twips per CSS pixel, the model's unit of position. */
 export const kTwipsPerPixel = 15;
+/** The window's client area, pixels, as the model has it (app/constants.h). */
+export const kClientWidthPixels = 953;
+export const kClientHeightPixels = 701;
 /** Pixels per point at 96 pixels per inch: the captions' sizes. */
 export const kPixelsPerPoint = 96 / 72;
 /** Device pixels per pixel from which the logo comes from its large picture. */
 export const kSharpLogoRatio = 1.5;
-/** Samples across the plot: where a read-out's sample stands. */
-export const kPlotSamples = 1024;
 /** 32-bit words per stroke in the module's memory: X1, Y1, X2, Y2, colour. */
 export const kStrokeWords = 5;
 
@@ -35,3 +36,6 @@ export const kThumbMinPixels = 26;
 /** The repeat of a held arrow or trough: first after, then every. */
 export const kRepeatDelayMs = 500;
 export const kRepeatEveryMs = 50;
+/** Room between the lesson and a view shown beside or below it, and
+ * between the bar and what it lies beside, CSS pixels. */
+export const kViewGapPixels = 8;

@@ -1,6 +1,7 @@
 // The windowed controls as DOM elements: native buttons (Shift and Rotate
 // toggle buttons) and check box, the points and the roll-off as sliders,
-// the plot as a slider over its samples whose value is the read-out. Keys
+// a picture with a read-out (the plot) as a slider over its samples whose
+// value is the read-out, one without (the eye) as an image. Keys
 // on a slider reach the page even where a screen reader reads the page in
 // its own mode: it passes them on to a focused slider. They stand
 // where the scene puts them, stacked as it lists them (bottom to top), and
@@ -37,22 +38,20 @@ export class Controls {
     this.elements = new Map();
     /** @type {Map<string, HTMLElement>} */
     this.descriptionOf = new Map();
-    /** @type {HTMLInputElement | null} */
-    this.checkBox = null;
-    /** @type {ScrollBar | null} */
-    this.scrollBar = null;
-    /** @type {HTMLCanvasElement | null} */
-    this.plotCanvas = null;
+    /** @type {Map<string, ScrollBar>} each scroll bar's parts, by name */
+    this.scrollBars = new Map();
+    /** @type {Map<string, HTMLCanvasElement>} each picture box's canvas, by name */
+    this.canvases = new Map();
     const inTabOrder = [...scene.controls].sort((a, b) => tabKey(a) - tabKey(b));
     for (const item of inTabOrder) {
       const element = this.make(item, handlers);
       element.id = item.name;
+      element.dataset.kind = item.kind;
       const description = document.createElement('span');
       description.id = `${item.name}-description`;
       descriptions.append(description);
       this.descriptionOf.set(item.name, description);
-      const described = item.kind === 'checkbox' && this.checkBox ? this.checkBox : element;
-      described.setAttribute('aria-describedby', description.id);
+      focusable(element).setAttribute('aria-describedby', description.id);
       this.elements.set(item.name, element);
       container.append(element);
     }
@@ -77,9 +76,10 @@ export class Controls {
       }
       case 'scrollbar': {
         const bar = document.createElement('div');
+        bar.className = 'scroll-bar';
         bar.setAttribute('role', 'slider');
         bar.setAttribute('aria-orientation', 'horizontal');
-        this.scrollBar = new ScrollBar(bar, (value) => handlers.setValue(item.name, value));
+        this.scrollBars.set(item.name, new ScrollBar(bar, (value) => handlers.setValue(item.name, value)));
         return bar;
       }
       case 'checkbox': {
@@ -93,17 +93,24 @@ export class Controls {
         const caption = document.createElement('span');
         caption.setAttribute('aria-hidden', 'true');
         label.append(box, caption);
-        this.checkBox = box;
         return label;
       }
       case 'picture': {
-        const plot = document.createElement('div');
-        plot.setAttribute('role', 'slider');
-        plot.setAttribute('aria-orientation', 'horizontal');
-        this.plotCanvas = document.createElement('canvas');
-        this.plotCanvas.setAttribute('aria-hidden', 'true');
-        plot.append(this.plotCanvas);
-        return plot;
+        // A picture with a read-out is stepped through like a slider; one
+        // without is a graphic, focusable so that it can be copied.
+        const picture = document.createElement('div');
+        picture.className = 'picture';
+        if (item.max > item.min) {
+          picture.setAttribute('role', 'slider');
+          picture.setAttribute('aria-orientation', 'horizontal');
+        } else {
+          picture.setAttribute('role', 'img');
+        }
+        const canvas = document.createElement('canvas');
+        canvas.setAttribute('aria-hidden', 'true');
+        picture.append(canvas);
+        this.canvases.set(item.name, canvas);
+        return picture;
       }
     }
   }
@@ -125,8 +132,7 @@ export class Controls {
       style.height = `${bottom - top}px`;
       style.zIndex = String(stackPosition + 1);
       if (element.hidden === item.visible) element.hidden = !item.visible;
-      const focusable = item.kind === 'checkbox' ? this.checkBox : element;
-      if (focusable && item.kind !== 'button') setAttribute(focusable, 'tabindex', item.tabIndex >= 0 ? '0' : '-1');
+      if (item.kind !== 'button') setAttribute(focusable(element), 'tabindex', item.tabIndex >= 0 ? '0' : '-1');
       setText(/** @type {HTMLElement} */ (this.descriptionOf.get(item.name)), item.accessibleDescription);
       this.showKind(element, item);
     });
@@ -145,18 +151,23 @@ export class Controls {
         if (item.pressed !== null) setAttribute(button, 'aria-pressed', String(item.pressed));
         break;
       }
+      case 'picture':
+        if (element.getAttribute('role') === 'img') {
+          setAttribute(element, 'aria-label', item.accessibleName);
+          break;
+        }
+      // fall through: a picture with a read-out is a slider
       case 'point':
       case 'scrollbar':
-      case 'picture':
         setAttribute(element, 'aria-label', item.accessibleName);
         setAttribute(element, 'aria-valuemin', String(item.min));
         setAttribute(element, 'aria-valuemax', String(item.max));
         setAttribute(element, 'aria-valuenow', String(item.value));
         setAttribute(element, 'aria-valuetext', item.valueText);
-        if (item.kind === 'scrollbar') this.scrollBar?.show(item);
+        this.scrollBars.get(item.name)?.show(item);
         break;
       case 'checkbox': {
-        const box = /** @type {HTMLInputElement} */ (this.checkBox);
+        const box = /** @type {HTMLInputElement} */ (focusable(element));
         const caption = /** @type {HTMLElement} */ (element.lastElementChild);
         setText(caption, item.caption);
         setAttribute(box, 'aria-label', item.accessibleName);
@@ -168,6 +179,15 @@ export class Controls {
       }
     }
   }
+}
+
+/**
+ * What takes the focus and carries the name of a control's element: a check
+ * box's box inside its label, else the element itself.
+ * @param {HTMLElement} element @returns {HTMLElement}
+ */
+export function focusable(element) {
+  return element.dataset.kind === 'checkbox' ? /** @type {HTMLElement} */ (element.firstElementChild) : element;
 }
 
 /** Controls out of the Tab order go last. @param {ControlItem} item */

@@ -1,17 +1,20 @@
-// Ctrl+C: a picture of the whole window for slides, as PNG on the
-// clipboard. The surface and the plot are copied from their canvases; the
-// controls are drawn over them in their look, at their places, as the
-// scene stacks them.
+// Ctrl+C: a picture of a whole window (the lesson, or a view beside it) for
+// slides, as PNG on the clipboard. The surface and the pictures are copied
+// from their canvases; the controls are drawn over them in their look, at
+// their places, as the scene stacks them.
 import { cssColour, cssFont } from './colours.js';
+import { kButtonHighlight, kDarkShadow, kHighlight } from './codes.js';
 
 /**
  * Draws the window of `scene` at `ratio` device pixels per pixel.
  * @param {import('./types').Scene} scene
- * @param {HTMLCanvasElement} surface @param {HTMLCanvasElement | null} plot
- * @param {number} ratio @param {number} alphaThumb the thumb's left in the trough, pixels
+ * @param {HTMLCanvasElement} surface
+ * @param {Map<string, HTMLCanvasElement>} canvases each picture box's canvas, by name
+ * @param {number} ratio
+ * @param {Map<string, number>} thumbs each scroll bar's thumb's left in its trough, pixels
  * @returns {HTMLCanvasElement}
  */
-export function windowPicture(scene, surface, plot, ratio, alphaThumb) {
+export function windowPicture(scene, surface, canvases, ratio, thumbs) {
   const canvas = document.createElement('canvas');
   canvas.width = Math.round(scene.width * ratio);
   canvas.height = Math.round(scene.height * ratio);
@@ -24,16 +27,17 @@ export function windowPicture(scene, surface, plot, ratio, alphaThumb) {
     const width = right - left;
     const height = bottom - top;
     context.save();
-    if (item.kind === 'picture' && plot) {
-      context.drawImage(plot, left, top, width, height);
+    const canvas = canvases.get(item.name);
+    if (canvas) {
+      context.drawImage(canvas, left, top, width, height);
     } else if (item.kind === 'checkbox') {
-      context.strokeStyle = '#767676';
-      context.fillStyle = '#ffffff';
+      context.strokeStyle = cssColour(kDarkShadow);
+      context.fillStyle = cssColour(kButtonHighlight);
       const boxTop = top + (height - 13) / 2;
       context.fillRect(left, boxTop, 13, 13);
       context.strokeRect(left + 0.5, boxTop + 0.5, 12, 12);
       if (item.value === 1) {
-        context.fillStyle = '#308cc6';
+        context.fillStyle = cssColour(kHighlight);
         context.fillRect(left + 3, boxTop + 3, 7, 7);
       }
       context.font = cssFont(item.font);
@@ -51,7 +55,7 @@ export function windowPicture(scene, surface, plot, ratio, alphaThumb) {
       if (item.kind === 'scrollbar') {
         context.fillStyle = '#e4e4e4';
         context.fillRect(left + 13, top + 1, width - 26, height - 2);
-        context.strokeRect(left + 13.5 + alphaThumb, top + 0.5, 26, height - 1);
+        context.strokeRect(left + 13.5 + (thumbs.get(item.name) ?? 0), top + 0.5, 26, height - 1);
       }
       if (item.caption) {
         context.font = cssFont(item.font);

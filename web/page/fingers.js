@@ -13,7 +13,7 @@ import { twipsOf } from './pointer.js';
  * @property {() => import('./types').ControlItem[]} controls the scene's controls as shown, bottom to top
  * @property {Map<string, HTMLElement>} elements the controls' elements by name
  * @property {(index: number, event: PointerEvent, at: { x: number, y: number }) => void} point presses a point at window twips
- * @property {(event: PointerEvent) => void} scrollBar presses the scroll bar
+ * @property {(name: string, event: PointerEvent) => void} scrollBar presses a scroll bar
  */
 
 /**
@@ -53,7 +53,7 @@ export function listenForFingers(stage, client, handlers) {
       // where the release puts the point.
       handlers.point(item.index, event, { x: ((left + right) / 2) * kTwipsPerPixel, y: ((top + bottom) / 2) * kTwipsPerPixel });
     } else if (item.kind === 'scrollbar') {
-      handlers.scrollBar(event);
+      handlers.scrollBar(item.name, event);
     } else {
       event.preventDefault();
       held = { id: event.pointerId, item, element };

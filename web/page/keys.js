@@ -2,28 +2,31 @@
 // and the plot's read-out keys; the page moves the focus as the desktop's
 // buttons do (Left and Right go to the previous and next control in the Tab
 // order) and presses a focused button or check box with Enter too.
+import {
+  kAltMask, kCtrlMask, kKeyDown, kKeyEnd, kKeyHome, kKeyLeft, kKeyPageDown, kKeyPageUp, kKeyRight, kKeyUp, kShiftMask,
+} from './codes.js';
 
-/** The model's key codes (app/constants.h) of the keys a point takes. */
+/** The model's key codes of the keys a point takes. */
 const kPointKeys = new Map([
-  ['PageUp', 33],
-  ['PageDown', 34],
-  ['End', 35],
-  ['Home', 36],
-  ['ArrowUp', 38],
-  ['ArrowDown', 40],
+  ['PageUp', kKeyPageUp],
+  ['PageDown', kKeyPageDown],
+  ['End', kKeyEnd],
+  ['Home', kKeyHome],
+  ['ArrowUp', kKeyUp],
+  ['ArrowDown', kKeyDown],
 ]);
-/** The plot's read-out keys. */
+/** A picture's read-out keys. */
 const kPlotKeys = new Map([
-  ['ArrowLeft', 37],
-  ['ArrowRight', 39],
+  ['ArrowLeft', kKeyLeft],
+  ['ArrowRight', kKeyRight],
 ]);
 
 /**
- * The model's shift state of a key or pointer event: Shift 1, Ctrl 2, Alt 4.
+ * The model's shift state of a key or pointer event.
  * @param {KeyboardEvent | PointerEvent} event
  */
 export function shiftState(event) {
-  return (event.shiftKey ? 1 : 0) | (event.ctrlKey ? 2 : 0) | (event.altKey ? 4 : 0);
+  return (event.shiftKey ? kShiftMask : 0) | (event.ctrlKey ? kCtrlMask : 0) | (event.altKey ? kAltMask : 0);
 }
 
 /**
@@ -54,7 +57,7 @@ function focusNext(container, from, direction) {
  * @typedef {Object} KeyHandlers
  * @property {(control: string, keyCode: number, shift: number) => void} key a key the model takes
  * @property {() => void} copy Ctrl+C (Cmd+C on a Mac): the window's picture to the clipboard
- * @property {(event: KeyboardEvent) => boolean} scrollBar the scroll bar's keys
+ * @property {(name: string, event: KeyboardEvent) => boolean} scrollBar a scroll bar's keys
  */
 
 /**
@@ -80,8 +83,8 @@ export function listenToKeys(container, handlers) {
   /** @param {HTMLElement} control @param {HTMLElement} target @param {KeyboardEvent} event */
   function handled(control, target, event) {
     const role = control.getAttribute('role');
-    if (control.id === 'hscAlpha') return handlers.scrollBar(event);
-    if (control.id === 'picSpectrum') {
+    if (control.dataset.kind === 'scrollbar') return handlers.scrollBar(control.id, event);
+    if (control.dataset.kind === 'picture' && role === 'slider') {
       const code = kPlotKeys.get(event.key);
       if (code === undefined) return false;
       handlers.key(control.id, code, shiftState(event));

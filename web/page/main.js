@@ -2,17 +2,19 @@
 // from then on turns the browser's events into intents and shows the scene
 // after each one. It decides nothing itself.
 import { Model } from './model.js';
-import { paintSurface } from './surface.js';
-import { paintPicture } from './picture.js';
+import { prepareCanvas } from './surface.js';
 import { Tooltip, listenForTips } from './tooltip.js';
-import { Controls } from './controls.js';
+import { SceneView } from './scene_view.js';
+import { ViewPanel } from './view_panel.js';
+import { fitLayout } from './layout.js';
 import { listenToKeys } from './keys.js';
 import { listenToPointer } from './pointer.js';
 import { listenForFingers } from './fingers.js';
-import { copyPicture, windowPicture } from './copy.js';
+import { copyPicture } from './copy.js';
+import { usePalette } from './colours.js';
 import { showFocusMark } from './focus_mark.js';
 
-import { kHintPixels, kPlotSamples, kTurnGain } from './constants.js';
+import { kClientHeightPixels, kClientWidthPixels } from './constants.js';
 
 /** @param {string} id */
 function byId(id) { return /** @type {HTMLElement} */ (document.getElementById(id)); }
@@ -24,43 +26,47 @@ class Page {
     this.lesson = byId('lesson');
     this.client = byId('client');
     this.turnHint = byId('turn-hint');
-    this.surface = /** @type {HTMLCanvasElement} */ (byId('surface'));
+    this.bar = byId('view-bar');
     this.outline = byId('outline');
     this.focusMark = byId('focus-mark');
     this.live = byId('live');
     this.dialog = /** @type {HTMLDialogElement} */ (byId('message'));
-    this.pictures = {
+    const pictures = {
       logo: /** @type {HTMLImageElement} */ (byId('logo')),
       sharpLogo: /** @type {HTMLImageElement} */ (byId('logo2x')),
     };
     this.tooltip = new Tooltip(byId('tip'), this.client);
     this.ratio = window.devicePixelRatio || 1;
-    /** What was shown last, to repaint and announce only what changed. */
-    this.paintedSurface = '';
-    this.paintedPlot = '';
     this.refreshFrame = 0;
     /** @type {number | undefined} */
     this.timer = undefined;
     this.timerInterval = 0;
 
     this.scene = model.scene();
-    /** The serial of the announcement said last, and the read-out shown last. */
+    usePalette(this.scene.palette);
+    /** The serial of the announcement said last. */
     this.announced = this.scene.announcement.serial;
-    const plot = this.scene.controls.find((item) => item.kind === 'picture');
-    this.readOut = plot?.valueText ?? '';
-    this.readOutSample = plot?.value ?? 0;
+    /** @type {Map<string, { sample: number, text: string }>} each read-out as shown last, by picture */
+    this.readOuts = new Map(this.scene.controls.filter(hasReadOut)
+      .map((item) => [item.name, { sample: item.value, text: item.valueText }]));
     document.title = this.scene.caption;
-    this.client.style.width = `${this.scene.width}px`;
-    this.client.style.height = `${this.scene.height}px`;
     const apply = (/** @type {() => unknown} */ intent) => this.apply(intent);
-    this.controls = new Controls(byId('controls'), byId('descriptions'), this.scene, {
+    const parts = { client: this.client, surface: /** @type {HTMLCanvasElement} */ (byId('surface')),
+      controls: byId('controls'), descriptions: byId('descriptions') };
+    this.lessonView = new SceneView(parts, '', model, this.scene, {
       click: (name) => apply(() => model.click(name)),
       setValue: (name, value) => apply(() => model.setValue(name, value)),
-    });
+    }, pictures);
+    this.controls = this.lessonView.controls;
+    this.views = this.scene.views.map((item) => new ViewPanel(item, this.bar, this.lesson, model, pictures, () => {
+      this.refresh();
+      this.fit();
+    }));
+    this.bar.hidden = this.views.length === 0;
     listenToKeys(byId('controls'), {
       key: (control, code, shift) => apply(() => model.key(control, code, shift)),
       copy: () => this.copy(),
-      scrollBar: (event) => this.controls.scrollBar?.key(event) ?? false,
+      scrollBar: (name, event) => this.controls.scrollBars.get(name)?.key(event) ?? false,
     });
     const points = this.scene.controls.filter((item) => item.kind === 'point')
       .sort((a, b) => a.index - b.index)
@@ -79,11 +85,11 @@ class Page {
       controls: () => this.scene.controls,
       elements: this.controls.elements,
       point: pressPoint,
-      scrollBar: (event) => this.controls.scrollBar?.pointerDown(event),
+      scrollBar: (name, event) => this.controls.scrollBars.get(name)?.pointerDown(event),
     });
     listenForTips(this.tooltip, this.client, this.controls.elements,
       (name) => this.scene.controls.find((control) => control.name === name),
-      (xTwips) => model.readOutAt(xTwips));
+      (name, xTwips) => model.readOutAt(name, xTwips));
     document.addEventListener('focusin', () => this.showFocusMark());
     document.addEventListener('focusout', () => this.showFocusMark());
     this.dialog.addEventListener('close', () => this.refresh());
@@ -101,22 +107,14 @@ class Page {
   }
 
   /**
-   * Fits the window into the browser's, scaled down as a whole if need be,
-   * and says when turning the screen would show it larger.
+   * Fits the lesson, the bar and a view shown beside the lesson into the
+   * browser's window (layout.js).
    */
   fit() {
-    // The layout viewport: it stays put while the user pinch-zooms.
-    const { clientWidth: width, clientHeight: height } = document.documentElement;
-    const scaleAt = (/** @type {number} */ across, /** @type {number} */ down) =>
-      Math.min(1, across / this.scene.width, down / this.scene.height);
-    const scale = scaleAt(width, height);
-    this.client.style.transform = scale < 1 ? `scale(${scale})` : '';
-    this.lesson.style.width = `${this.scene.width * scale}px`;
-    this.lesson.style.height = `${this.scene.height * scale}px`;
-    const below = (height - this.scene.height * scale) / 2;
-    this.turnHint.hidden = !(window.matchMedia('(pointer: coarse)').matches &&
-      scaleAt(height, width) >= kTurnGain * scale && below >= kHintPixels);
-    this.turnHint.style.top = `${height - below}px`;
+    const shown = this.views.find((view) => view.shown && view.size());
+    fitLayout({ lesson: this.lesson, client: this.client, bar: this.bar, turnHint: this.turnHint },
+      { width: this.scene.width, height: this.scene.height },
+      shown ? { panel: shown, size: /** @type {{ width: number, height: number }} */ (shown.size()) } : null);
   }
 
   /**
@@ -132,39 +130,33 @@ class Page {
     const ratio = window.devicePixelRatio || 1;
     if (ratio === this.ratio) return;
     this.ratio = ratio;
-    this.paintedSurface = this.paintedPlot = '';
+    this.lessonView.forget();
+    for (const view of this.views) view.view?.forget();
     this.refresh();
     this.watchRatio();
   }
 
   refreshSoon() {
     if (this.refreshFrame === 0) {
-      this.refreshFrame = window.requestAnimationFrame(() => this.refresh());
+      this.refreshFrame = window.requestAnimationFrame(() => this.refresh(true));
     }
   }
 
-  /** Shows the model's scene: what changed is repainted or updated. */
-  refresh() {
+  /**
+   * Shows the model's scene: what changed is repainted or updated.
+   * @param {boolean} [untouched] no input of the user's came before (a tick,
+   *   a move): controls the scene did not change are left as they are.
+   *   After input they are shown again, as the browser may have changed
+   *   one the model did not (a check box ticked).
+   */
+  refresh(untouched = false) {
     if (this.refreshFrame !== 0) window.cancelAnimationFrame(this.refreshFrame);
     this.refreshFrame = 0;
     const scene = this.model.scene();
     this.scene = scene;
-    this.controls.show(scene);
-    const surfaceKey = `${this.ratio} ${JSON.stringify(scene.surface)} ${scene.back}`;
-    if (surfaceKey !== this.paintedSurface) {
-      paintSurface(this.surface, scene, this.ratio, this.pictures);
-      this.paintedSurface = surfaceKey;
-    }
-    const plot = scene.controls.find((item) => item.kind === 'picture');
-    const plotCanvas = this.controls.plotCanvas;
-    if (plot && plotCanvas) {
-      const plotKey = `${this.ratio} ${plot.box} ${plot.picture?.revision}`;
-      if (plotKey !== this.paintedPlot) {
-        paintPicture(plotCanvas, plot, this.model.strokes(), this.ratio);
-        this.paintedPlot = plotKey;
-      }
-      this.showReadOut(plot);
-    }
+    this.lessonView.show(scene, this.ratio, untouched);
+    for (const item of scene.controls) if (hasReadOut(item)) this.showReadOut(item);
+    scene.views.forEach((item, i) => this.views[i]?.refresh(item, this.ratio, untouched));
     this.showOutline(scene.dragOutline);
     this.showFocusMark();
     this.announce(scene);
@@ -200,22 +192,21 @@ class Page {
   }
 
   /**
-   * The plot's read-out, shown at its sample when a key moves it while the
-   * plot has the focus, and kept up to date while it shows; the plot's
-   * slider speaks it.
+   * A picture's read-out, shown where the scene puts it when a key moves
+   * it while the picture has the focus, and kept up to date while it
+   * shows; the picture's slider speaks it.
    * @param {import('./types').ControlItem} plot
    */
   showReadOut(plot) {
-    const moved = plot.value !== this.readOutSample;
-    if (!moved && plot.valueText === this.readOut) return;
-    this.readOutSample = plot.value;
-    this.readOut = plot.valueText;
+    const shown = this.readOuts.get(plot.name) ?? { sample: Number.NaN, text: '' };
+    const moved = plot.value !== shown.sample;
+    if (!moved && plot.valueText === shown.text) return;
+    this.readOuts.set(plot.name, { sample: plot.value, text: plot.valueText });
     const element = /** @type {HTMLElement} */ (this.controls.elements.get(plot.name));
     if (document.activeElement !== element || !(moved || this.tooltip.showsFor(element))) return;
-    const border = plot.picture?.border ?? 2;
-    const [left, top, right] = plot.box;
-    const x = left + border + (plot.value * (right - left - 2 * border)) / kPlotSamples;
-    this.tooltip.show(element, plot.valueText, x, top + border, true);
+    const border = plot.picture?.border ?? 0;
+    const [left, top] = plot.box;
+    this.tooltip.show(element, plot.valueText, left + plot.readOutOffset, top + border, true);
   }
 
   /** @param {number} interval milliseconds; 0 stops the timer */
@@ -225,7 +216,7 @@ class Page {
     if (this.timer !== undefined) window.clearInterval(this.timer);
     this.timer = interval > 0 ? window.setInterval(() => {
       this.model.tick();
-      this.refresh();
+      this.refresh(true);
     }, interval) : undefined;
   }
 
@@ -238,20 +229,30 @@ class Page {
     if (!this.dialog.open) this.dialog.showModal();
   }
 
+  /** Ctrl+C: the picture of the view that has the focus, else the lesson's. */
   copy() {
-    const thumb = this.controls.scrollBar?.thumb.offsetLeft ?? 0;
-    copyPicture(windowPicture(this.scene, this.surface, this.controls.plotCanvas, this.ratio, thumb));
+    const focused = this.views.find((view) => view.view && view.panel.contains(document.activeElement));
+    copyPicture((focused?.view ?? this.lessonView).picture(this.ratio));
   }
 }
 
+/** Whether a control is a picture with a read-out. @param {import('./types').ControlItem} item */
+function hasReadOut(item) { return item.kind === 'picture' && item.max > item.min; }
+
 async function start() {
   if (!window.sorvaneSupported) return;
-  const model = new Model(await createSorvaneModule());
+  const module = createSorvaneModule();
+  // The surface's canvas takes its memory while the module compiles: on a
+  // slow device that is a good part of the wait for the first frame.
+  prepareCanvas(/** @type {HTMLCanvasElement} */ (byId('surface')), kClientWidthPixels, kClientHeightPixels,
+    window.devicePixelRatio || 1);
+  const model = new Model(await module);
   if (window.location.hash === '#record') model.record(true);
   model.load();
   const page = new Page(model);
-  page.refresh();
+  // Shown before its first scene: the scroll bar measures its trough then.
   page.client.hidden = false;
+  page.refresh();
   page.fit();
   // The first control in the Tab order has the focus, as on the desktop.
   /** @type {HTMLElement | null} */ (document.querySelector('#controls [tabindex="0"], #controls button'))?.focus();
@@ -264,11 +265,20 @@ async function start() {
     scene: () => model.scene(),
     state: () => model.state(),
     log: () => model.log(),
-    strokeCount: () => model.strokes().count,
+    strokeCount: (/** @type {string} */ view, /** @type {string} */ control) => model.strokes(view, control).count,
+    viewScene: (/** @type {string} */ view) => model.scene(view),
     memoryBytes: () => model.memoryBytes(),
     /** A press as the pointer would give it, on any index: the faults' path. */
     press: (/** @type {number[]} */ ...args) => page.apply(() => model.press(args[0], args[1], args[2], args[3], args[4])),
   };
 }
 
-start();
+// A module that fails to start (a damaged file, a browser that refuses it)
+// leaves one plain sentence, as a browser without WebAssembly gets, rather
+// than an empty page.
+start().catch((/** @type {unknown} */ error) => {
+  byId('client').hidden = true;
+  byId('view-bar').hidden = true;
+  byId('failed').hidden = false;
+  console.warn('The lesson could not start:', error);
+});

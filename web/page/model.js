@@ -16,6 +16,8 @@ export class Model {
   /** @param {import('./types').SorvaneModule} module */
   constructor(module) {
     this.module = module;
+    /** @type {Map<string, import('./types').Scene>} each view's scene as last handed over */
+    this.shown = new Map();
   }
 
   /** @param {string} name @param {any[]} args @param {string[]} types */
@@ -40,14 +42,36 @@ export class Model {
     return this.call('sv_key', ['string', 'number', 'number'], [control, keyCode, shift]);
   }
   tick() { return this.module._sv_tick(); }
+  /** Shows or hides a view beside the lesson. @param {string} view @param {boolean} shown */
+  show(view, shown) { return this.call('sv_show', ['string', 'number'], [view, shown ? 1 : 0]); }
 
-  /** @returns {import('./types').Scene} */
-  scene() { return JSON.parse(this.module.UTF8ToString(this.module._sv_scene())); }
+  /**
+   * The scene. The module writes only what changed since the last call (a
+   * surface item or control as it was comes as null): what did not change
+   * keeps its object, and a list with no change its array, so that `!==`
+   * tells the page what to show again.
+   * @param {string} [view] a view beside the lesson ("eye"); the lesson's by default
+   * @returns {import('./types').Scene}
+   */
+  scene(view = '') {
+    const text = this.module.UTF8ToString(this.call('sv_view_scene', ['string'], [view]));
+    const scene = JSON.parse(text);
+    const before = this.shown.get(view);
+    if (before) {
+      scene.surface = kept(scene.surface, before.surface);
+      scene.controls = kept(scene.controls, before.controls);
+    }
+    this.shown.set(view, scene);
+    return scene;
+  }
 
-  /** @returns {Strokes} */
-  strokes() {
-    const count = this.module._sv_stroke_count();
-    const at = this.module._sv_strokes() >>> 2;
+  /**
+   * The strokes of picture box `control` of `view`'s scene as last handed over.
+   * @param {string} view @param {string} control @returns {Strokes}
+   */
+  strokes(view, control) {
+    const count = this.call('sv_stroke_count', ['string', 'string'], [view, control]);
+    const at = this.call('sv_strokes', ['string', 'string'], [view, control]) >>> 2;
     const words = count * kStrokeWords;
     return {
       ends: this.module.HEAPF32.subarray(at, at + words),
@@ -62,8 +86,13 @@ export class Model {
   /** The message texts shown since the last call. @returns {string[]} */
   messages() { return JSON.parse(this.module.UTF8ToString(this.module._sv_messages())); }
 
-  /** The plot's read-out `xTwips` from its inner left edge. @param {number} xTwips */
-  readOutAt(xTwips) { return this.module.UTF8ToString(this.module._sv_read_out_at(xTwips)); }
+  /**
+   * The read-out of picture box `control` `xTwips` from its inner left edge.
+   * @param {string} control @param {number} xTwips
+   */
+  readOutAt(control, xTwips) {
+    return this.module.UTF8ToString(this.call('sv_read_out_at', ['string', 'number'], [control, xTwips]));
+  }
 
   /** Everything the window holds, as text (app/state_text.h). */
   state() { return this.module.UTF8ToString(this.module._sv_state()); }
@@ -71,4 +100,19 @@ export class Model {
   record(on) { this.module._sv_record(on ? 1 : 0); }
   /** The intents applied while recording, one a line (app/intent_text.h). */
   log() { return this.module.UTF8ToString(this.module._sv_log()); }
+}
+
+/**
+ * `items` with each null taken from `before`; `before` itself when every
+ * one is.
+ * @template T @param {(T | null)[]} items @param {T[]} before @returns {T[]}
+ */
+function kept(items, before) {
+  let same = items.length === before.length;
+  const merged = items.map((item, i) => {
+    if (item === null) return before[i];
+    same = false;
+    return item;
+  });
+  return same ? before : merged;
 }

@@ -3,15 +3,16 @@
 // the outline goes and whether the release is a drop are the model's
 // rules. One pointer at a time: others are not passed on while it is held.
 import { kTwipsPerPixel } from './constants.js';
+import { kLeftButton, kMiddleButton, kRightButton } from './codes.js';
 import { shiftState } from './keys.js';
 
 /**
- * The model's code of a pointer button: left 1, right 2, middle 4; 0 for
+ * The model's code of a pointer button (left, right, middle); 0 for
  * none of them.
  * @param {number} button the event's button (0 main, 1 middle, 2 secondary)
  */
 function buttonCode(button) {
-  return button === 0 ? 1 : button === 2 ? 2 : button === 1 ? 4 : 0;
+  return button === 0 ? kLeftButton : button === 2 ? kRightButton : button === 1 ? kMiddleButton : 0;
 }
 
 /**

@@ -77,11 +77,12 @@ export class Tooltip {
  * @param {HTMLElement} client the window's client area
  * @param {Map<string, HTMLElement>} elements the controls by name
  * @param {(name: string) => import('./types').ControlItem | undefined} itemOf the control as shown now
- * @param {(xTwips: number) => string} readOutAt the plot's read-out from its inner left edge
+ * @param {(name: string, xTwips: number) => string} readOutAt a picture's read-out from its inner left edge
  */
 export function listenForTips(tooltip, client, elements, itemOf, readOutAt) {
   for (const [name, element] of elements) {
-    const isPlot = itemOf(name)?.kind === 'picture';
+    const first = itemOf(name);
+    const isPlot = first?.kind === 'picture' && first.max > first.min;
     const at = (/** @type {PointerEvent} */ event) => {
       const { x, y } = twipsOf(client, event);
       return { x: x / kTwipsPerPixel, y: y / kTwipsPerPixel };
@@ -92,7 +93,7 @@ export function listenForTips(tooltip, client, elements, itemOf, readOutAt) {
       if (!isPlot) return control.toolTip;
       // The pointer stands for the centre of the pixel it is on.
       const border = control.picture?.border ?? 2;
-      return readOutAt((Math.floor(x) - control.box[0] + 0.5 - border) * kTwipsPerPixel);
+      return readOutAt(name, (Math.floor(x) - control.box[0] + 0.5 - border) * kTwipsPerPixel);
     };
     /** Where a finger went down: a hold that moves away is a drag, not a hold. */
     let downAt = { x: 0, y: 0 };

@@ -99,11 +99,7 @@ export interface SorvaneModule {
   _sv_cancel(): number;
   _sv_tick(): number;
   _sv_record(on: number): void;
-  _sv_scene(): number;
-  _sv_strokes(): number;
-  _sv_stroke_count(): number;
   _sv_messages(): number;
-  _sv_read_out_at(xTwips: number): number;
   _sv_state(): number;
   _sv_log(): number;
 }

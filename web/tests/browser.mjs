@@ -106,6 +106,24 @@ export async function pagePoint(page, x, y) {
 }
 
 /**
+ * What the native model prints after the record of intents `log` (the
+ * replay program, with `args`).
+ * @param {string} log @param {string[]} [args]
+ */
+function replay(log, args = []) {
+  const folder = mkdtempSync(join(tmpdir(), 'sorvane-replay-'));
+  try {
+    const record = join(folder, 'record.txt');
+    writeFileSync(record, log);
+    return execFileSync(/** @type {string} */ (options.replay), [record, ...args], {
+      encoding: 'utf8', maxBuffer: 64 << 20,
+    });
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+/**
  * Replays the page's record of intents on the native model and compares
  * everything the two windows hold. Returns '' when they agree, or the first
  * lines that differ.
@@ -116,24 +134,82 @@ export async function stateDifference(page) {
     const hook = /** @type {any} */ (window.sorvane);
     return { log: hook.log(), state: hook.state() };
   });
-  const folder = mkdtempSync(join(tmpdir(), 'sorvane-replay-'));
-  try {
-    const record = join(folder, 'record.txt');
-    writeFileSync(record, log);
-    const native = execFileSync(/** @type {string} */ (options.replay), [record], {
-      encoding: 'utf8', maxBuffer: 64 << 20,
-    });
-    if (native === state) return '';
-    const ours = state.split('\n');
-    const theirs = native.split('\n');
-    const differing = [];
-    for (let i = 0; i < Math.max(ours.length, theirs.length) && differing.length < 5; ++i) {
-      if (ours[i] !== theirs[i]) differing.push(`page: ${ours[i]} | native: ${theirs[i]}`);
-    }
-    return differing.join('\n');
-  } finally {
-    rmSync(folder, { recursive: true, force: true });
+  const native = replay(log);
+  if (native === state) return '';
+  const ours = state.split('\n');
+  const theirs = native.split('\n');
+  const differing = [];
+  for (let i = 0; i < Math.max(ours.length, theirs.length) && differing.length < 5; ++i) {
+    if (ours[i] !== theirs[i]) differing.push(`page: ${ours[i]} | native: ${theirs[i]}`);
   }
+  return differing.join('\n');
+}
+
+/**
+ * The scene the page holds, put together from the changes it was handed,
+ * against the native model's whole scene after the same intents. Returns ''
+ * when they agree, or the first parts that differ.
+ * @param {{ evaluate: (script: () => any) => Promise<any> }} page playwright's Page, or an engine's Tab
+ */
+export async function sceneDifference(page) {
+  const { log, scene } = await page.evaluate(() => {
+    const hook = /** @type {any} */ (window.sorvane);
+    return { log: hook.log(), scene: hook.scene() };
+  });
+  const native = JSON.parse(replay(log, ['--scene']));
+  const rest = (/** @type {any} */ whole) => ({ ...whole, surface: whole.surface.length, controls: whole.controls.length });
+  const parts = [['the rest', rest(scene), rest(native)],
+    ...scene.surface.map((/** @type {any} */ item, /** @type {number} */ i) => [`surface ${i}`, item, native.surface[i]]),
+    ...scene.controls.map((/** @type {any} */ item, /** @type {number} */ i) => [item.name, item, native.controls[i]])];
+  return parts.filter(([, ours, theirs]) => sortedJson(ours) !== sortedJson(theirs)).slice(0, 3)
+    .map(([what, ours, theirs]) => `${what}: page ${sortedJson(ours)} | native ${sortedJson(theirs)}`).join('\n');
+}
+
+/**
+ * What the clipboard holds once a picture was copied, as "image/png W x H".
+ * @param {import('playwright-core').Page} page
+ */
+export function copiedPicture(page) {
+  // The picture is written after the key's handler returns.
+  return page.evaluate(async () => {
+    for (let attempt = 0; attempt < 50; ++attempt) {
+      const [item] = await navigator.clipboard.read();
+      if (item?.types.includes('image/png')) {
+        const picture = await createImageBitmap(await item.getType('image/png'));
+        return `${item.types.join()} ${picture.width} x ${picture.height}`;
+      }
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    return 'nothing';
+  });
+}
+
+/**
+ * The words of the eye beside the lesson as the page describes its picture
+ * and what its live region says last, and the same of the native model
+ * after the same intents: the eye's words and the lesson's announcement.
+ * @param {{ evaluate: (script: () => any) => Promise<any> }} page playwright's Page, or an engine's Tab
+ */
+export async function eyeWords(page) {
+  const { log, words, said } = await page.evaluate(() => {
+    const picture = document.querySelector('#view-eye [role=img]');
+    const described = document.getElementById(String(picture?.getAttribute('aria-describedby')));
+    return { log: /** @type {any} */ (window).sorvane.log(), words: described?.textContent ?? null,
+      said: document.getElementById('live')?.textContent?.replace(/\u00a0$/, '') };
+  });
+  const native = JSON.parse(replay(log, ['--scene', 'eye']));
+  const announced = JSON.parse(replay(log, ['--scene'])).announcement.text;
+  return { page: words, native: native.controls[0].accessibleDescription, said, announced };
+}
+
+/**
+ * JSON text with every object's keys in order: a WebDriver engine hands
+ * back the page's objects with their keys in an order of its own.
+ * @param {any} value
+ */
+function sortedJson(value) {
+  return JSON.stringify(value, (_, item) => (item && typeof item === 'object' && !Array.isArray(item)
+    ? Object.fromEntries(Object.entries(item).sort(([a], [b]) => (a < b ? -1 : 1))) : item));
 }
 
 /** Counts checks and prints each failure; exit status 1 if any failed. */

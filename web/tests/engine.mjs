@@ -94,6 +94,14 @@ export function clickOn(view, name) {
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 /**
+ * Presses the toggle that shows the eye diagram beside the lesson.
+ * @param {{ evaluate: (script: () => any) => Promise<any> }} tab
+ */
+export async function showEye(tab) {
+  await tab.evaluate(() => /** @type {HTMLElement} */ (document.querySelector('#view-bar [aria-pressed=false]')).click());
+}
+
+/**
  * What axe-core finds wrong with the page as it is now, one line each.
  * @param {{ evaluate: (script: any) => Promise<any> }} tab a Tab, or playwright's Page
  * @returns {Promise<string[]>}

@@ -3,9 +3,10 @@
 // where the model puts it; a seeded storm of mouse, touch and key events
 // leaves the native model's state; a run-time error shows its message and
 // the page goes on; axe-core finds no violation with the message dialog
-// open, at rest and with the copies moving.
-import { options } from './browser.mjs';
-import { clickOn, kViewport, onPage, runIn, sceneAndBox, violations } from './engine.mjs';
+// open, at rest, with the copies moving and with the eye diagram shown,
+// which then says the native model's words.
+import { eyeWords, options } from './browser.mjs';
+import { clickOn, kViewport, onPage, runIn, sceneAndBox, showEye, violations } from './engine.mjs';
 import { storm } from './storm.mjs';
 
 // Sized for WebDriver's pace on a loaded machine; Chromium, which owns the
@@ -42,7 +43,7 @@ await runIn(engine, async (browser, report) => {
   // fault could give) straight after opening, while the engine may still
   // interpret the module rather than run it compiled: the desktop's message
   // in a dialog, and the page goes on.
-  const quiet = await browser.open();
+  const quiet = await browser.open({ record: true });
   const message = await quiet.evaluate(() => {
     try {
       /** @type {any} */ (window).sorvane.press(99, 1, 0, 0, 0);
@@ -66,6 +67,11 @@ await runIn(engine, async (browser, report) => {
   await quiet.perform([...clickOn(shown, 'Memory'), ...clickOn(shown, 'Shift')]);
   found = await violations(quiet);
   report.check('axe-core: no violation with the copies sliding', found.length === 0, found.join('\n'));
+  await showEye(quiet);
+  found = await violations(quiet);
+  report.check('axe-core: no violation with the eye shown', found.length === 0, found.join('\n'));
+  const words = await eyeWords(quiet);
+  report.check('the eye says the native model\'s words', words.page === words.native, JSON.stringify(words));
   report.noFaults('axe-core runs', await quiet.takeFaults());
   await quiet.close();
 });

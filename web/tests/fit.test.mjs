@@ -3,6 +3,8 @@
 // view and centred at the largest scale that fits, undistorted, with
 // nothing to scroll, and it follows the screen when it is turned. Where
 // turning a phone would show it larger, a hint says so in the free space.
+// The bar of views stays in view too, and with the eye shown the lesson,
+// the bar and the eye all do.
 import { openPage, run } from './browser.mjs';
 
 /** Each screen as it is opened, then turned. */
@@ -28,6 +30,7 @@ function measure() {
     controls: [...document.querySelectorAll('#controls > *')].filter((e) => !(/** @type {HTMLElement} */ (e)).hidden)
       .map((e) => edges(e)),
     hint: hint.hidden ? null : edges(text),
+    views: [...document.querySelectorAll('#view-bar, .view-panel:not([hidden])')].map((e) => edges(e)),
   };
 }
 
@@ -49,7 +52,7 @@ await run(async (browser, report) => {
     console.log(`${at}: surface ${seen.surface.join(', ')}; plot ${seen.plot.join(', ')}; hint ${seen.hint?.join(', ') ?? 'none'}`);
     report.check(`${at}: nothing to scroll`, seen.layoutWidth === width && seen.scroll[0] <= width && seen.scroll[1] <= height,
       JSON.stringify(seen));
-    const outside = [seen.surface, ...seen.controls].filter(([l, t, r, b]) =>
+    const outside = [seen.surface, ...seen.controls, ...seen.views].filter(([l, t, r, b]) =>
       l < -0.1 || t < -0.1 || r > width + 0.1 || b > height + 0.1);
     report.check(`${at}: every control and both drawings in view`, outside.length === 0, JSON.stringify(outside));
     const scale = scaleOn(width, height);
@@ -73,6 +76,19 @@ await run(async (browser, report) => {
       Math.abs(/** @type {Element} */ (document.getElementById('surface')).getBoundingClientRect().width - wanted) < 0.5,
     953 * scaleOn(height, width));
     await fits(height, width, 'turned');
+  }
+  // With the eye shown beside or below the lesson, both at one scale.
+  for (const [width, height] of kScreens) {
+    await page.setViewportSize({ width, height });
+    await page.reload();
+    await page.waitForSelector('html[data-ready]', { state: 'attached' });
+    await page.getByRole('button', { name: 'Eye diagram' }).click();
+    const seen = await page.evaluate(measure);
+    const outside = [seen.surface, ...seen.controls, ...seen.views].filter(([l, t, r, b]) =>
+      l < -0.1 || t < -0.1 || r > width + 0.1 || b > height + 0.1);
+    report.check(`${width} x ${height} with the eye: the lesson, the bar and the eye in view, nothing to scroll`,
+      seen.views.length === 2 && outside.length === 0 && seen.scroll[0] <= width && seen.scroll[1] <= height,
+      JSON.stringify(seen));
   }
   report.noFaults('phones and tablets', faults);
   await context.close();

@@ -1,8 +1,13 @@
 // The page opens from file:// with no fault and no request, shows the
 // window's title and every control under its name, in the desktop's Tab
 // order; a run-time error becomes the desktop's message in a dialog and the
-// page goes on; a browser without WebAssembly gets one plain sentence.
-import { control, openPage, run, sceneOf } from './browser.mjs';
+// page goes on; a browser without WebAssembly, or a module that fails to
+// start, gets one plain sentence.
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join } from 'node:path';
+import { pathToFileURL } from 'node:url';
+import { control, copiedPicture, openPage, options, run, sceneOf } from './browser.mjs';
 
 await run(async (browser, report) => {
   const { page, faults, context } = await openPage(browser);
@@ -65,18 +70,7 @@ await run(async (browser, report) => {
     control(await sceneOf(page), 'cmdSource0').value !== before);
   await context.grantPermissions(['clipboard-read', 'clipboard-write']);
   await page.keyboard.press('Control+c');
-  // The picture is written after the key's handler returns.
-  const copied = await page.evaluate(async () => {
-    for (let attempt = 0; attempt < 50; ++attempt) {
-      const [item] = await navigator.clipboard.read();
-      if (item?.types.includes('image/png')) {
-        const picture = await createImageBitmap(await item.getType('image/png'));
-        return `${item.types.join()} ${picture.width} x ${picture.height}`;
-      }
-      await new Promise((resolve) => setTimeout(resolve, 100));
-    }
-    return 'nothing';
-  });
+  const copied = await copiedPicture(page);
   report.check('Ctrl+C copies the window\'s picture as PNG', copied === `image/png ${scene.width} x ${scene.height}`, copied);
   report.noFaults('opened from file://', faults);
   await context.close();
@@ -91,4 +85,16 @@ await run(async (browser, report) => {
   report.check('without WebAssembly one plain sentence says what is needed',
     await sentence.isVisible() && /needs a browser with WebAssembly/.test(String(await sentence.textContent())) &&
     !(await plain.locator('#client').isVisible()) && plainFaults.length === 0, plainFaults.join('\n'));
+
+  // A damaged module (its WebAssembly's first bytes overwritten) fails to
+  // start: one sentence says so instead of an empty page.
+  const damaged = join(mkdtempSync(join(tmpdir(), 'sorvane-damaged-')), 'page.html');
+  writeFileSync(damaged, readFileSync(/** @type {string} */ (options.page), 'utf8').replace('base64,AGFzbQ', 'base64,AAAAAA'));
+  const broken = await browser.newPage();
+  await broken.goto(pathToFileURL(damaged).href);
+  const failed = broken.locator('#failed');
+  await failed.waitFor({ state: 'visible', timeout: 20000 }).catch(() => {});
+  report.check('a module that fails to start leaves one sentence that says so',
+    await failed.isVisible() && !(await broken.locator('#client').isVisible()), String(await failed.textContent()));
+  rmSync(dirname(damaged), { recursive: true, force: true });
 });

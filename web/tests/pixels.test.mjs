@@ -91,7 +91,7 @@ function checkCanvases() {
   const innerWidth = plot.box[2] - plot.box[0] - 2 * border;
   const innerHeight = plot.box[3] - plot.box[1] - 2 * border;
   const strokes = [];
-  const count = hook.strokeCount();
+  const count = hook.strokeCount('', plot.name);
   const text = hook.state();
   for (let i = 0; i < count; ++i) {
     const value = (/** @type {string} */ field) => Number(new RegExp(`^picSpectrum\\.Stroke\\(${i}\\)\\.${field} (.*)$`, 'm').exec(text)?.[1]);

@@ -1,9 +1,9 @@
 // Each of the user's ways in leaves the page's model in exactly the state
 // the native model reaches with the same intents: the page's record of
-// intents is replayed natively and everything both windows hold is
-// compared, after each group of actions. The test owns the clock: Timer1
+// intents is replayed natively and everything both windows hold, and the
+// scene, are compared after each group of actions. The test owns the clock: Timer1
 // ticks only when it runs the clock, so Shift and Rotate go step by step.
-import { control, openPage, pagePoint, run, sceneOf, stateDifference } from './browser.mjs';
+import { control, openPage, pagePoint, run, sceneDifference, sceneOf, stateDifference } from './browser.mjs';
 
 const kTick = 100;
 
@@ -15,6 +15,9 @@ await run(async (browser, report) => {
   const same = async (what) => {
     const difference = await stateDifference(page);
     report.check(`${what}: the same state as the native model`, difference === '', difference);
+    // The page is handed only what changed in the scene since the last time.
+    const sceneDiffers = await sceneDifference(page);
+    report.check(`${what}: the same scene as the native model`, sceneDiffers === '', sceneDiffers);
   };
   const value = async (/** @type {string} */ name) => control(await sceneOf(page), name).value;
   const centreOf = async (/** @type {string} */ selector) => {
@@ -114,6 +117,12 @@ await run(async (browser, report) => {
   await same('Random');
   await page.getByRole('button', { name: 'Sorvane' }).click();
   await same('Sorvane');
+
+  // Memory, then the same preset again: only the plot's drawing changes.
+  await page.getByRole('checkbox', { name: 'Memory' }).click();
+  await page.getByRole('button', { name: 'Sorvane' }).click();
+  await same('Memory, then the same preset');
+  await page.getByRole('checkbox', { name: 'Memory' }).click();
 
   // Memory, then a point edited by keys: the first edit is remembered.
   await page.getByRole('checkbox', { name: 'Memory' }).click();

@@ -1,9 +1,10 @@
 // A seeded storm of random mouse, touch and key events, with pauses for the
 // page's timer between them, in any engine: no console error, no trap, the
-// page still answers, and its model holds what the native model holds after
-// the same intents. The timer's ticks are intents too, so the comparison
-// holds however many of them real time lets fall in.
-import { stateDifference } from './browser.mjs';
+// page still answers, its model holds what the native model holds after
+// the same intents, and the page the same scene. The timer's ticks are
+// intents too, so the comparison holds however many of them real time lets
+// fall in.
+import { sceneDifference, stateDifference } from './browser.mjs';
 import { clickOn, onPage, sceneAndBox } from './engine.mjs';
 
 const kKeys = ['Tab', 'Shift+Tab', 'ArrowUp', 'ArrowDown', 'ArrowLeft', 'ArrowRight', 'PageUp', 'PageDown',
@@ -89,7 +90,7 @@ export async function storm(tab, report, { events, seed, viewport, buttons = ['l
 
 /**
  * What the storm must leave: the page still answers and takes a click, with
- * the native model's state and no fault on the way.
+ * the native model's state and scene and no fault on the way.
  * @param {import('./engine.mjs').Tab} tab @param {import('./browser.mjs').Report} report
  * @param {string} what @param {number} seed
  */
@@ -106,6 +107,9 @@ async function checkAfterStorm(tab, report, what, seed) {
     new Promise((resolve) => setTimeout(() => resolve(false), kAnswer)),
   ]);
   report.check(`after ${what} the page still answers`, answering === true);
+  // The page is handed only what changed in the scene since the last time.
+  const sceneDiffers = await sceneDifference(tab);
+  report.check('the scene the page holds is the native model\'s whole scene', sceneDiffers === '', sceneDiffers);
   if (await tab.evaluate(() => /** @type {HTMLDialogElement} */ (document.getElementById('message')).open)) {
     await tab.perform([{ key: 'Escape' }]);
   }
