@@ -2,10 +2,13 @@
 // The browser page measured in Debian's Chromium (run by hand, not a test):
 // the file's size, navigation to the first drawn frame, a drop to the
 // repainted canvases at two device pixels per pixel (with and without the
-// eye diagram beside the lesson), frame times during a
-// drag and during Shift, and the JavaScript heap before and after an hour
-// of ticks. Usage: node bench/web_page.mjs [PAGE]
-// (default build/web/web/sorvane-demo.html; tools from web/node_modules).
+// eye diagram beside the lesson), frame times during a drag and during
+// Shift, the same on a slow device (the processor slowed four times, as a
+// low-end phone or Chromebook), and the JavaScript heap before and after an
+// hour of ticks.
+// Usage: node bench/web_page.mjs [PAGE] [--slow]
+// (default build/web/web/sorvane-demo.html; tools from web/node_modules;
+// --slow measures the slow device alone).
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
@@ -16,9 +19,14 @@ const require = createRequire(new URL('../web/package.json', import.meta.url));
 const { chromium } = require('playwright-core');
 
 const kRuns = 21;
+const kSlowdown = 4;
+const kSlowRounds = 3;   // fresh pages for the drops and Shift on the slow device
+const kDrops = 11;       // per page
+const kShiftMs = 4000;   // Shift slides for 7 s; this is within it
 const kHourTicks = 36000;
 const kTick = 100;
-const pagePath = resolve(process.argv[2] ?? 'build/web/web/sorvane-demo.html');
+const onlySlow = process.argv.includes('--slow');
+const pagePath = resolve(process.argv.slice(2).find((arg) => !arg.startsWith('--')) ?? 'build/web/web/sorvane-demo.html');
 const url = pathToFileURL(pagePath).href;
 
 /** @param {number[]} values */
@@ -26,6 +34,9 @@ const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.l
 /** @param {number[]} values @param {number} share */
 const quantile = (values, share) => [...values].sort((a, b) => a - b)[Math.min(values.length - 1, Math.floor(values.length * share))];
 const ms = (/** @type {number} */ value) => `${value.toFixed(1)} ms`;
+/** A median with its spread: the middle half and the extremes. @param {number[]} values */
+const spread = (values) => `median ${ms(median(values))} of ${values.length} (quartiles ${quantile(values, 0.25).toFixed(1)} .. ` +
+  `${quantile(values, 0.75).toFixed(1)}, min ${Math.min(...values).toFixed(1)}, max ${Math.max(...values).toFixed(1)})`;
 
 const browser = await chromium.launch({
   executablePath: '/usr/bin/chromium',
@@ -34,10 +45,15 @@ const browser = await chromium.launch({
     '--disable-lcd-text', '--font-render-hinting=none', '--enable-precise-memory-info'],
 });
 
-/** @param {number} ratio @param {boolean} [clock] */
-async function open(ratio, clock = false) {
+/**
+ * A fresh page at `ratio` device pixels per pixel, its processor slowed
+ * `slowdown` times from before the navigation, on a fake clock if asked.
+ * @param {number} ratio @param {{ clock?: boolean, slowdown?: number }} [options]
+ */
+async function open(ratio, { clock = false, slowdown = 1 } = {}) {
   const context = await browser.newContext({ viewport: { width: 1100, height: 800 }, deviceScaleFactor: ratio });
   const page = await context.newPage();
+  if (slowdown > 1) await (await context.newCDPSession(page)).send('Emulation.setCPUThrottlingRate', { rate: slowdown });
   if (clock) await page.clock.install({ time: 0 });
   await page.goto(url);
   if (clock) {
@@ -48,39 +64,40 @@ async function open(ratio, clock = false) {
   return { context, page };
 }
 
-const bytes = readFileSync(pagePath);
-console.log(`file: ${bytes.length} bytes (${(bytes.length / 1024).toFixed(0)} KiB), gzipped ${gzipSync(bytes, { level: 9 }).length} bytes`);
-
-// Navigation to the first frame the page drew, a fresh context each run.
-const firstFrames = [];
-for (let run = 0; run < kRuns; ++run) {
-  const { context, page } = await open(1);
-  firstFrames.push(await page.evaluate(() => performance.getEntriesByName('sorvane-first-frame')[0].startTime));
-  await context.close();
+/** Navigation to the first frame the page drew, a fresh page each run. @param {number} ratio @param {number} slowdown */
+async function firstFrames(ratio, slowdown) {
+  const times = [];
+  for (let run = 0; run < kRuns; ++run) {
+    const { context, page } = await open(ratio, { slowdown });
+    times.push(await page.evaluate(() => performance.getEntriesByName('sorvane-first-frame')[0].startTime));
+    await context.close();
+  }
+  return times;
 }
-console.log(`first frame after navigation: median ${ms(median(firstFrames))} of ${kRuns} (min ${ms(Math.min(...firstFrames))}, max ${ms(Math.max(...firstFrames))})`);
 
-// A drop at ratio 2: from the release event to the end of its handling (the
-// canvases repainted), and to the frame that shows it (two animation
-// frames); with the lesson alone, then with the eye diagram shown beside it.
-/** @param {import('playwright-core').Page} page @param {string} what */
-async function measureDrops(page, what) {
+/**
+ * Drops of the points: from the release event to the end of its handling
+ * (the canvases repainted), to the frame that shows it by Event Timing (its
+ * `duration`, 0 where under the 16 ms it reports from), and to the second
+ * animation frame after it.
+ * @param {import('playwright-core').Page} page
+ */
+async function drops(page) {
   await page.evaluate(() => {
     const times = /** @type {any} */ (window).dropTimes = {
-      handled: /** @type {number[]} */ ([]), frame: /** @type {number[]} */ ([]), shown: /** @type {number[]} */ ([]),
+      handled: /** @type {number[]} */ ([]), painted: /** @type {Map<number, number>} */ (new Map()),
+      shown: /** @type {number[]} */ ([]), starts: /** @type {number[]} */ ([]),
     };
-    if (/** @type {any} */ (window).dropListened) return;
-    /** @type {any} */ (window).dropListened = true;
+    new PerformanceObserver((list) => {
+      for (const entry of list.getEntries()) if (entry.name === 'pointerup') times.painted.set(entry.startTime, entry.duration);
+    }).observe({ type: 'event', durationThreshold: 16 });
     window.addEventListener('pointerup', (event) => {
-      const now = /** @type {any} */ (window).dropTimes;
-      now.handled.push(performance.now() - event.timeStamp);
-      requestAnimationFrame(() => {
-        now.frame.push(performance.now() - event.timeStamp);
-        requestAnimationFrame(() => now.shown.push(performance.now() - event.timeStamp));
-      });
+      times.starts.push(event.timeStamp);
+      times.handled.push(performance.now() - event.timeStamp);
+      requestAnimationFrame(() => requestAnimationFrame(() => times.shown.push(performance.now() - event.timeStamp)));
     });
   });
-  for (let run = 0; run < kRuns; ++run) {
+  for (let run = 0; run < kDrops; ++run) {
     const box = await page.locator(`#cmdSource${1 + (run % 7)}`).boundingBox();
     if (!box) throw new Error('no point');
     const x = box.x + box.width / 2;
@@ -89,59 +106,100 @@ async function measureDrops(page, what) {
     await page.mouse.down();
     await page.mouse.move(x, y + (run % 2 ? -40 : 40), { steps: 4 });
     await page.mouse.up();
-    await page.waitForTimeout(100);
+    await page.waitForTimeout(300);
   }
-  const times = await page.evaluate(() => /** @type {any} */ (window).dropTimes);
-  console.log(`drop at ratio 2, ${what}: handled and repainted in median ${ms(median(times.handled))} (max ${ms(Math.max(...times.handled))}); ` +
-    `the next frame begins after median ${ms(median(times.frame))}, the one after it after ${ms(median(times.shown))}`);
+  return page.evaluate(() => {
+    const times = /** @type {any} */ (window).dropTimes;
+    return {
+      handled: /** @type {number[]} */ (times.handled), shown: /** @type {number[]} */ (times.shown),
+      painted: /** @type {number[]} */ (times.starts.map((/** @type {number} */ start) => times.painted.get(start) ?? 0)),
+    };
+  });
 }
 
-{
-  const { context, page } = await open(2);
-  await measureDrops(page, 'the lesson alone');
-  await page.getByRole('button', { name: 'Eye diagram' }).click();
-  await measureDrops(page, 'the eye shown');
-  await page.getByRole('button', { name: 'Eye diagram' }).click();
+/**
+ * The intervals between animation frames while `action` runs.
+ * @param {import('playwright-core').Page} page @param {() => Promise<void>} action
+ */
+async function frames(page, action) {
+  await page.evaluate(() => {
+    const state = /** @type {any} */ (window).frames = { last: 0, intervals: /** @type {number[]} */ ([]), on: true };
+    const frame = (/** @type {number} */ now) => {
+      if (state.last) state.intervals.push(now - state.last);
+      state.last = now;
+      if (state.on) requestAnimationFrame(frame);
+    };
+    requestAnimationFrame(frame);
+  });
+  await action();
+  return page.evaluate(() => {
+    const state = /** @type {any} */ (window).frames;
+    state.on = false;
+    return /** @type {number[]} */ (state.intervals);
+  });
+}
 
+/** @param {import('playwright-core').Page} page */
+const shift = (page) => frames(page, async () => {
+  await page.getByRole('button', { name: 'Shift' }).click();
+  await page.waitForTimeout(kShiftMs);
+});
+/** Frames a second over a run of intervals. @param {number[]} intervals */
+const perSecond = (intervals) => (1000 * intervals.length) / intervals.reduce((sum, value) => sum + value, 0);
+/** @param {{ handled: number[], painted: number[], shown: number[] }} times */
+const dropReport = (times) => `  handled ${spread(times.handled)}\n` +
+  `  painted (Event Timing; 0: under 16 ms) ${spread(times.painted)}\n` +
+  `  second animation frame ${spread(times.shown)}`;
+
+if (!onlySlow) {
+  const bytes = readFileSync(pagePath);
+  console.log(`file: ${bytes.length} bytes (${(bytes.length / 1024).toFixed(0)} KiB), gzipped ${gzipSync(bytes, { level: 9 }).length} bytes`);
+  console.log(`first frame after navigation: ${spread(await firstFrames(1, 1))}`);
+
+  const { context, page } = await open(2);
+  console.log(`drop at ratio 2, the lesson alone:\n${dropReport(await drops(page))}`);
+  await page.getByRole('button', { name: 'Eye diagram' }).click();
+  console.log(`drop at ratio 2, the eye shown:\n${dropReport(await drops(page))}`);
+  await page.getByRole('button', { name: 'Eye diagram' }).click();
   // Frame times while a point is dragged for two seconds, and while Shift runs.
-  const frames = async (/** @type {() => Promise<void>} */ action) => {
-    await page.evaluate(() => {
-      const state = /** @type {any} */ (window).frames = { last: 0, intervals: /** @type {number[]} */ ([]), on: true };
-      const frame = (/** @type {number} */ now) => {
-        if (state.last) state.intervals.push(now - state.last);
-        state.last = now;
-        if (state.on) requestAnimationFrame(frame);
-      };
-      requestAnimationFrame(frame);
-    });
-    await action();
-    return page.evaluate(() => {
-      const state = /** @type {any} */ (window).frames;
-      state.on = false;
-      return /** @type {number[]} */ (state.intervals);
-    });
-  };
   const box = await page.locator('#cmdSource4').boundingBox();
   if (!box) throw new Error('no point');
-  const drag = await frames(async () => {
+  const drag = await frames(page, async () => {
     await page.mouse.move(box.x + 8, box.y + 8);
     await page.mouse.down();
     for (let step = 0; step < 240; ++step) await page.mouse.move(box.x + 8 + (step % 40), box.y + 8 + ((step * 3) % 120));
     await page.mouse.up();
   });
   console.log(`frames during a drag: median ${ms(median(drag))}, 95th percentile ${ms(quantile(drag, 0.95))}, ${drag.length} frames`);
-  const shift = await frames(async () => {
-    await page.getByRole('button', { name: 'Shift' }).click();
-    await page.waitForTimeout(4000);
-  });
-  console.log(`frames during Shift: median ${ms(median(shift))}, 95th percentile ${ms(quantile(shift, 0.95))}, ${shift.length} frames`);
+  const shifting = await shift(page);
+  console.log(`frames during Shift: median ${ms(median(shifting))}, 95th percentile ${ms(quantile(shifting, 0.95))}, ${shifting.length} frames`);
   await context.close();
+}
+
+// The slow device at ratio 2: fresh pages, each measured on its own.
+{
+  console.log(`slowed ${kSlowdown} x, ratio 2: first frame after navigation: ${spread(await firstFrames(2, kSlowdown))}`);
+  const times = { handled: /** @type {number[]} */ ([]), painted: /** @type {number[]} */ ([]), shown: /** @type {number[]} */ ([]) };
+  const rates = [];
+  const longest = [];
+  for (let round = 0; round < kSlowRounds; ++round) {
+    const { context, page } = await open(2, { slowdown: kSlowdown });
+    const dropped = await drops(page);
+    for (const key of /** @type {const} */ (['handled', 'painted', 'shown'])) times[key].push(...dropped[key]);
+    const shifting = await shift(page);
+    rates.push(perSecond(shifting));
+    longest.push(Math.max(...shifting));
+    await context.close();
+  }
+  console.log(`slowed: a drop:\n${dropReport(times)}`);
+  console.log(`slowed: Shift at ${rates.map((rate) => rate.toFixed(1)).join(', ')} frames a second (one page each; ` +
+    `longest frame ${longest.map((value) => value.toFixed(0)).join(', ')} ms)`);
 }
 
 // An hour of ticks on the page's own timer, run by a fake clock, with Shift
 // and Rotate armed again whenever they end; the heap after a collection.
-{
-  const { context, page } = await open(1, true);
+if (!onlySlow) {
+  const { context, page } = await open(1, { clock: true });
   const wasm = () => page.evaluate(() => /** @type {any} */ (window).sorvane.memoryBytes());
   const cdp = await context.newCDPSession(page);
   const heap = async () => {

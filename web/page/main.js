@@ -148,11 +148,12 @@ class Page {
    *   a move): controls the scene did not change are left as they are.
    *   After input they are shown again, as the browser may have changed
    *   one the model did not (a check box ticked).
+   * @param {import('./types').Scene} [scene] the scene, when the page has
+   *   just been handed it
    */
-  refresh(untouched = false) {
+  refresh(untouched = false, scene = this.model.scene()) {
     if (this.refreshFrame !== 0) window.cancelAnimationFrame(this.refreshFrame);
     this.refreshFrame = 0;
-    const scene = this.model.scene();
     this.scene = scene;
     this.lessonView.show(scene, this.ratio, untouched);
     for (const item of scene.controls) if (hasReadOut(item)) this.showReadOut(item);
@@ -250,9 +251,11 @@ async function start() {
   if (window.location.hash === '#record') model.record(true);
   model.load();
   const page = new Page(model);
-  // Shown before its first scene: the scroll bar measures its trough then.
+  // The window shows before its first scene does: the scroll bar measures
+  // its trough then. That scene is the one the page was built from, so the
+  // model need not write another at once.
   page.client.hidden = false;
-  page.refresh();
+  page.refresh(false, page.scene);
   page.fit();
   // The first control in the Tab order has the focus, as on the desktop.
   /** @type {HTMLElement | null} */ (document.querySelector('#controls [tabindex="0"], #controls button'))?.focus();
