@@ -275,7 +275,8 @@ TEST_F(WindowModel, ReadOutOfThePlotAlone) {
   EXPECT_EQ(window.ReadOutAt("cmdSource3", 100), "");
   EXPECT_EQ(window.ReadOutAt("picEye", 100), "");
   window.Apply(app::Key{"picSpectrum", app::kKeyRight, 0});
-  const app::ControlItem& plot = *window.View().Find("picSpectrum");
+  const app::Scene scene = window.View();
+  const app::ControlItem& plot = *scene.Find("picSpectrum");
   EXPECT_EQ(plot.value, 640);
   EXPECT_DOUBLE_EQ(plot.readOutOffset, 2 + 821.0 * 640 / 1024);
   EXPECT_FALSE(window.View("eye").controls.at(0).HasValue()) << "the eye has no read-out";
