@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "app/constants.h"
+#include "app/hairlines.h"
 #include "desktop/focus_frame.h"
-#include "desktop/hairlines.h"
 #include "desktop/qt_conversions.h"
 #include "desktop/zoom.h"
 
@@ -164,7 +164,12 @@ void PictureBoxWidget::PaintHairlines(QPainter& painter, const QRect& inner) {
   if (hairlines_.size() != device || hairlinesRevision_ != box_->Revision()) {
     if (hairlines_.size() != device) hairlines_ = QImage(device, QImage::Format_RGB32);
     hairlines_.fill(ToQColor(box_->BackColor, palette()));
-    DrawHairlines(hairlines_, box_->Strokes(), zoom_.Factor() * ratio / app::kTwipsPerPixel, palette());
+    const app::PixelArea area{reinterpret_cast<std::uint32_t*>(hairlines_.bits()),
+                              hairlines_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb)), hairlines_.width(),
+                              hairlines_.height()};
+    const QPalette colours = palette();
+    app::DrawHairlines(area, box_->Strokes(), zoom_.Factor() * ratio / app::kTwipsPerPixel,
+                       [&colours](app::Colour colour) { return ToQColor(colour, colours).rgb(); });
     hairlines_.setDevicePixelRatio(ratio);
     hairlinesRevision_ = box_->Revision();
   }

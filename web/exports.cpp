@@ -7,7 +7,9 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
+#include "app/hairlines.h"
 #include "app/intent_text.h"
 #include "app/state_text.h"
 #include "app/window.h"
@@ -21,6 +23,7 @@ struct Page {
   web::JsonWriter json;
   // Each scene as the page last had it, by view name ("" the lesson).
   std::map<std::string, web::WrittenScene, std::less<>> written;
+  std::vector<std::uint32_t> pixels;  // the last hairline picture handed over
   std::string text;           // the last text handed over; valid until the next call
   std::string log;            // the intents applied, one a line, while recording
   bool recording = false;
@@ -103,6 +106,15 @@ EMSCRIPTEN_KEEPALIVE const char* sv_view_scene(const char* view) {
 EMSCRIPTEN_KEEPALIVE const app::Stroke* sv_strokes(const char* view, const char* control);
 EMSCRIPTEN_KEEPALIVE int sv_stroke_count(const char* view, const char* control);
 
+/// The picture box `control` of a view, as its scene was last handed over,
+/// drawn as hairlines (app/hairlines.h) over its back colour into `width`
+/// x `height` device pixels (each at most 16384) at `devicePixelsPerTwip`:
+/// 32-bit pixels, red in the lowest byte, row after row, in the module's
+/// memory. None (0) for a control that is no picture or a size out of
+/// range. Valid until the next call of any other function.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* sv_hairlines(const char* view, const char* control, int width, int height,
+                                                       double devicePixelsPerTwip);
+
 /// The messages shown since the last call, as a JSON array of strings.
 EMSCRIPTEN_KEEPALIVE const char* sv_messages() {
   Page& page = ThePage();
@@ -130,6 +142,20 @@ EMSCRIPTEN_KEEPALIVE const char* sv_log() { return ThePage().log.c_str(); }
 const app::Stroke* sv_strokes(const char* view, const char* control) {
   const app::PictureBox* picture = PictureOf(view, control);
   return picture != nullptr ? picture->Strokes().data() : nullptr;
+}
+const std::uint32_t* sv_hairlines(const char* view, const char* control, int width, int height,
+                                  double devicePixelsPerTwip) {
+  constexpr int kLargest = 16384;
+  const app::PictureBox* picture = PictureOf(view, control);
+  if (picture == nullptr || width <= 0 || height <= 0 || width > kLargest || height > kLargest ||
+      !(devicePixelsPerTwip > 0)) {
+    return nullptr;
+  }
+  std::vector<std::uint32_t>& pixels = ThePage().pixels;
+  pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height),
+                app::StylePixelOf(picture->BackColor));
+  app::DrawHairlines({pixels.data(), width, width, height}, picture->Strokes(), devicePixelsPerTwip, app::StylePixelOf);
+  return pixels.data();
 }
 int sv_stroke_count(const char* view, const char* control) {
   const app::PictureBox* picture = PictureOf(view, control);

@@ -6,8 +6,6 @@ const kSystemFlag = 0x80000000;
 
 /** What each system colour shows: the scene's palette, once it came. */
 const systemColours = new Map();
-/** @type {Map<number, number>} the same as model colours */
-const systemValues = new Map();
 
 /**
  * Takes the scene's palette: [system colour, colour] pairs.
@@ -16,18 +14,7 @@ const systemValues = new Map();
 export function usePalette(palette) {
   for (const [system, colour] of palette) {
     systemColours.set(system, cssColour(colour));
-    systemValues.set(system, colour);
   }
-}
-
-/**
- * A model colour as one pixel of an ImageData seen as 32-bit words (red in
- * the lowest byte, opaque), a system colour by its palette entry.
- * @param {number} colour
- */
-export function pixelOf(colour) {
-  const value = colour >= kSystemFlag ? systemValues.get(colour) ?? 0 : colour;
-  return ((value & 0xffffff) | 0xff000000) >>> 0;
 }
 
 /**

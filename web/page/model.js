@@ -80,6 +80,22 @@ export class Model {
     };
   }
 
+  /**
+   * Picture box `control` of `view`'s scene as last handed over, drawn as
+   * hairlines into `width` x `height` device pixels at `scale` device
+   * pixels per twip: the pixels as an ImageData's bytes, in the module's
+   * memory until the next call; null for no picture.
+   * @param {string} view @param {string} control @param {number} width @param {number} height @param {number} scale
+   * @returns {Uint8ClampedArray<ArrayBuffer> | null}
+   */
+  hairlines(view, control, width, height, scale) {
+    const at = this.call('sv_hairlines', ['string', 'string', 'number', 'number', 'number'],
+      [view, control, width, height, scale]);
+    // The module runs on one thread: its memory is never shared.
+    const memory = /** @type {ArrayBuffer} */ (this.module.HEAPU8.buffer);
+    return at ? new Uint8ClampedArray(memory, at, width * height * 4) : null;
+  }
+
   /** The size of the module's memory, bytes. */
   memoryBytes() { return this.module.HEAPU8.length; }
 

@@ -1,18 +1,26 @@
 // A picture box on a canvas: the sunken edge, the back, and the model's
 // strokes read straight from the module's memory, in the pen the scene
-// gives (a hairline is one device pixel wide at any ratio).
+// gives (a hairline is one device pixel wide at any ratio, drawn by the
+// model into the picture's device pixels).
 import { kStrokeWords, kTwipsPerPixel } from './constants.js';
-import { cssColour, pixelOf } from './colours.js';
+import { cssColour } from './colours.js';
 import { prepareCanvas, pixelCentre } from './surface.js';
 
 /**
- * Paints the picture box `item` with `strokes` on `canvas`.
+ * @typedef {Object} PictureSource a picture box's drawing in the model
+ * @property {() => import('./model.js').Strokes} strokes
+ * @property {(width: number, height: number, scale: number) => Uint8ClampedArray<ArrayBuffer> | null} hairlines
+ *   drawn as hairlines into that many device pixels at `scale` device pixels per twip
+ */
+
+/**
+ * Paints the picture box `item`, its drawing from `source`, on `canvas`.
  * @param {HTMLCanvasElement} canvas
  * @param {import('./types').ControlItem} item
- * @param {import('./model.js').Strokes} strokes
+ * @param {PictureSource} source
  * @param {number} ratio
  */
-export function paintPicture(canvas, item, strokes, ratio) {
+export function paintPicture(canvas, item, source, ratio) {
   const [left, top, right, bottom] = item.box;
   const width = right - left;
   const height = bottom - top;
@@ -38,14 +46,14 @@ export function paintPicture(canvas, item, strokes, ratio) {
   context.rect(border, border, width - 2 * border, height - 2 * border);
   context.clip();
   if (picture.drawWidth === 0) {
-    paintHairlines(context, strokes, ratio, border, [width - 2 * border, height - 2 * border], picture.back);
+    paintHairlines(context, source, ratio, border, [width - 2 * border, height - 2 * border]);
     return;
   }
   context.translate(border, border);
   context.scale(1 / kTwipsPerPixel, 1 / kTwipsPerPixel);
   context.lineWidth = kTwipsPerPixel * picture.drawWidth;
   const centre = pixelCentre(ratio) * kTwipsPerPixel;
-  const { ends, colours, count } = strokes;
+  const { ends, colours, count } = source.strokes();
   // Strokes of one colour in a row go in one path.
   for (let first = 0; first < count;) {
     const colour = colours[first * kStrokeWords + 4];
@@ -64,48 +72,17 @@ export function paintPicture(canvas, item, strokes, ratio) {
 
 /**
  * Hairlines, as the model asks for a picture of many strokes: each one
- * device pixel wide and unsmoothed, set pixel by pixel into the inner area
- * (`inner` CSS pixels from `border`), which is far quicker for thousands of
- * strokes than the canvas's smoothed paths.
- * @param {CanvasRenderingContext2D} context @param {import('./model.js').Strokes} strokes
- * @param {number} ratio @param {number} border @param {number[]} inner @param {number} back
+ * device pixel wide and unsmoothed, drawn by the model into the inner area
+ * (`inner` CSS pixels from `border`) at the device's resolution, far
+ * quicker for thousands of strokes than the canvas's smoothed paths.
+ * @param {CanvasRenderingContext2D} context @param {PictureSource} source
+ * @param {number} ratio @param {number} border @param {number[]} inner
  */
-function paintHairlines(context, strokes, ratio, border, inner, back) {
+function paintHairlines(context, source, ratio, border, inner) {
   const left = Math.round(border * ratio);
   const width = Math.round(inner[0] * ratio);
   const height = Math.round(inner[1] * ratio);
   if (width <= 0 || height <= 0) return;
-  const image = new ImageData(width, height);
-  const pixels = new Uint32Array(image.data.buffer);
-  pixels.fill(pixelOf(back));
-  const scale = ratio / kTwipsPerPixel;
-  const { ends, colours, count } = strokes;
-  for (let i = 0; i < count; ++i) {
-    const at = i * kStrokeWords;
-    const colour = pixelOf(colours[at + 4]);
-    let x = Math.floor(ends[at] * scale);
-    let y = Math.floor(ends[at + 1] * scale);
-    const x2 = Math.floor(ends[at + 2] * scale);
-    const y2 = Math.floor(ends[at + 3] * scale);
-    if (!Number.isFinite(x + y + x2 + y2)) continue;
-    // Bresenham's steps from end to end, clipped to the inner area.
-    const dx = Math.abs(x2 - x);
-    const dy = -Math.abs(y2 - y);
-    const sx = x < x2 ? 1 : -1;
-    const sy = y < y2 ? 1 : -1;
-    for (let error = dx + dy; ;) {
-      if (x >= 0 && y >= 0 && x < width && y < height) pixels[y * width + x] = colour;
-      if (x === x2 && y === y2) break;
-      const twice = 2 * error;
-      if (twice >= dy) {
-        error += dy;
-        x += sx;
-      }
-      if (twice <= dx) {
-        error += dx;
-        y += sy;
-      }
-    }
-  }
-  context.putImageData(image, left, left);
+  const pixels = source.hairlines(width, height, ratio / kTwipsPerPixel);
+  if (pixels) context.putImageData(new ImageData(pixels, width, height), left, left);
 }

@@ -69,7 +69,11 @@ export class SceneView {
       if (!canvas || !item.picture) continue;
       const key = `${ratio} ${item.box} ${item.picture.revision}`;
       if (key === this.paintedPictures.get(item.name)) continue;
-      paintPicture(canvas, item, this.model.strokes(this.view, item.name), ratio);
+      const { model, view } = this;
+      paintPicture(canvas, item, {
+        strokes: () => model.strokes(view, item.name),
+        hairlines: (width, height, scale) => model.hairlines(view, item.name, width, height, scale),
+      }, ratio);
       this.paintedPictures.set(item.name, key);
     }
   }
