@@ -9,7 +9,6 @@ namespace desktop {
 
 AlphaScrollBar::AlphaScrollBar(const Zoom& zoom, QWidget* window)
     : QScrollBar(Qt::Horizontal, window), zoom_(zoom) {
-  setObjectName(QStringLiteral("hscAlpha"));
   setTracking(false);
   setFocusPolicy(Qt::StrongFocus);
   // The toolkit's scroll bar has a menu of scrolling commands (on the right

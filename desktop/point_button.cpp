@@ -19,7 +19,6 @@ constexpr int kFocusInsetPixels = 3;
 
 PointButton::PointButton(int index, const Zoom& zoom, QWidget* window)
     : QPushButton(window), index_(index), zoom_(zoom) {
-  setObjectName(QStringLiteral("cmdSource%1").arg(index));
   setFocusPolicy(Qt::StrongFocus);
 }
 
