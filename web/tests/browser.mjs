@@ -30,9 +30,12 @@ export async function launch() {
 /**
  * Opens the page in a new context. The faults it shows on the way (console
  * errors, uncaught errors, a crash, any request that leaves the file) are
- * kept in `faults`. With `clock` the test owns the page's timers: Timer1
- * ticks only when the test runs the clock. `emulate` adds to the context's
- * options (a phone, a contrast theme).
+ * kept in `faults`. With `clock` the test runs the page's timers ahead
+ * where it needs them (Timer1's ticks in tenths of a second at once);
+ * between, the clock follows real time, as the page's own waits and axe's
+ * need, so a check compares with the native replay of the intents the page
+ * recorded, ticks included, never with a count of ticks. `emulate` adds
+ * to the context's options (a phone, a contrast theme).
  * @param {import('playwright-core').Browser} browser
  * @param {{ ratio?: number, touch?: boolean, clock?: boolean, record?: boolean,
  *   viewport?: { width: number, height: number }, before?: (page: import('playwright-core').Page) => Promise<void>,

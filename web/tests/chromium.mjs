@@ -1,6 +1,6 @@
 // Blink: Debian's Chromium through playwright-core (browser.mjs), the one
-// engine whose clock the tests own: a pause runs the page's clock rather
-// than real time, and touches go through the DevTools protocol.
+// engine whose clock the tests can run: a pause runs the page's clock ahead
+// rather than waiting, and touches go through the DevTools protocol.
 import { launch as launchChromium, openPage } from './browser.mjs';
 
 /** @returns {Promise<import('./engine.mjs').Engine>} */
