@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything three times (optimised, with
-# the address and undefined-behaviour sanitizers, and with clang) and runs
-# every test headless; then the model and the transform as WebAssembly,
-# their tests under node.
+# Installs what is missing, builds everything twice (optimised, and with
+# the address and undefined-behaviour sanitizers) and runs every test
+# headless; then the model and the transform with clang and as
+# WebAssembly, their tests natively and under node.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh test

@@ -6,7 +6,8 @@ samples); Shift pressed (its new state); Memory ticked; a point on focus
 and after Up (its gain); the impulse plot's Right (its read-out); on the
 desktop, the eye diagram shown by Ctrl+E and a point's Up then (the eye's
 words); and, in the page, the reading from the top (the controls and the
-plot, no description holder, no empty alert).
+plot, no description holder, no empty alert) and the eye shown by its
+toggle (its words).
 
 Usage, inside run_orca.sh: orca_check.py desktop PROGRAM | page PAGE.
 Exits 0 when every step was heard as it should be, 1 otherwise."""
@@ -132,6 +133,9 @@ def in_the_page(desktop, steps, page):
         "gain": r"gain (" + NUMBER + r")\.?",
         "plot": r"Impulse response horizontal slider t = \+0\.00 T \(sample 512\): h = " + NUMBER + r"\.?",
     })
+    # The views' bar follows the lesson.
+    steps.step("Tab to the eye's toggle", "Tab", heard(r".*Eye diagram toggle button not pressed\.?"))
+    steps.step("the eye diagram shown by its toggle: its words", "space", heard(r".*pressed\.?", EYE))
 
 
 # A fresh profile that opens the page and nothing else.
