@@ -36,21 +36,17 @@ QSize SorvaneWindow::FrameExtra() const { return frameGeometry().size() - geomet
 
 // A view's window zooms the lesson, whose zoom it follows.
 void SorvaneWindow::ZoomIn() {
-  if (lesson_ != nullptr) {
-    lesson_->ZoomIn();
-    return;
-  }
-  const QScreen* display = screen() != nullptr ? screen() : QApplication::primaryScreen();
-  if (display != nullptr) ZoomIn(display->availableGeometry().size());
+  SorvaneWindow& lesson = Lesson();
+  const QScreen* display = lesson.screen() != nullptr ? lesson.screen() : QApplication::primaryScreen();
+  if (display != nullptr) lesson.ZoomIn(display->availableGeometry().size());
 }
 
 void SorvaneWindow::ZoomIn(QSize available) {
-  if (lesson_ != nullptr) {
-    lesson_->ZoomIn(available);
-    return;
-  }
+  SorvaneWindow& lesson = Lesson();
   const app::Scene scene = model_.View();
-  if (zoom_.StepIn(QSize(scene.widthPixels, scene.heightPixels), FrameExtra(), available)) ApplyZoom();
+  if (lesson.zoom_.StepIn(QSize(scene.widthPixels, scene.heightPixels), lesson.FrameExtra(), available)) {
+    lesson.ApplyZoom();
+  }
 }
 
 void SorvaneWindow::showEvent(QShowEvent* event) {
@@ -70,19 +66,11 @@ void SorvaneWindow::FitScreen() {
 }
 
 void SorvaneWindow::ZoomOut() {
-  if (lesson_ != nullptr) {
-    lesson_->ZoomOut();
-  } else if (zoom_.StepOut()) {
-    ApplyZoom();
-  }
+  if (SorvaneWindow& lesson = Lesson(); lesson.zoom_.StepOut()) lesson.ApplyZoom();
 }
 
 void SorvaneWindow::ZoomReset() {
-  if (lesson_ != nullptr) {
-    lesson_->ZoomReset();
-  } else if (zoom_.Reset()) {
-    ApplyZoom();
-  }
+  if (SorvaneWindow& lesson = Lesson(); lesson.zoom_.Reset()) lesson.ApplyZoom();
 }
 
 void SorvaneWindow::ApplyZoom() {
