@@ -5,7 +5,6 @@
 #include <cstring>
 #include <sstream>
 
-#include "base/bit_cast.h"
 #include "tests/model/invariants.h"
 
 namespace testing_support {
@@ -27,10 +26,6 @@ std::string Describe(const char* what, int index, double a, double b) {
   out.precision(17);
   out << what << " " << index << ": " << a << " instead of " << b;
   return out.str();
-}
-
-bool SameBits(float a, float b) {
-  return base::BitCast<std::uint32_t>(a) == base::BitCast<std::uint32_t>(b);
 }
 
 }  // namespace

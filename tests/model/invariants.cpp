@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string_view>
 
-#include "base/bit_cast.h"
 
 namespace testing_support {
 namespace {
@@ -22,10 +21,6 @@ std::string Fault(std::string_view what, const Values&... values) {
   const char* separator = ": ";
   ((out << separator << values, separator = ", "), ...);
   return out.str();
-}
-
-bool SameBits(float a, float b) {
-  return base::BitCast<std::uint32_t>(a) == base::BitCast<std::uint32_t>(b);
 }
 
 float Centre(float edge, float size) { return static_cast<float>(edge + size / 2.0); }

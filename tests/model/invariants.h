@@ -1,11 +1,19 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
 #include "app/form1.h"
+#include "base/bit_cast.h"
 
 namespace testing_support {
+
+/// Whether two floats are the same value to the bit: tells 0 from -0 and one
+/// NaN from another, as the exact comparisons need.
+inline bool SameBits(float a, float b) {
+  return base::BitCast<std::uint32_t>(a) == base::BitCast<std::uint32_t>(b);
+}
 
 /// The controls of an array whose indexes run from 0 without a gap, as a
 /// plain pointer in index order: the checks after every event stay quick in
