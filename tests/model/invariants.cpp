@@ -6,7 +6,6 @@
 #include <sstream>
 #include <string_view>
 
-
 namespace testing_support {
 namespace {
 
